@@ -19,17 +19,22 @@ QString FormatearValor(const Valor& valor, int decimales, bool mostrarCeros,
   const double x = valor.EsNumero() ? valor.Numero() : 0.0;
   if (x == 0 && !mostrarCeros) return QString();
   if (!std::isfinite(x)) return QString();
-  QLocale formato = idioma;
-  formato.setNumberOptions(formato.numberOptions() & ~QLocale::OmitGroupSeparator);
-  QString texto = formato.toString(x, 'f', decimales);
+  // Patrón "#,###,##0.00": grupos de tres cifras siempre (el idioma no decide cuándo
+  // agrupar), al menos una cifra entera y exactamente los decimales del campo.
+  QString llano = QString::number(std::fabs(x), 'f', decimales);
+  const qsizetype punto = llano.indexOf(QLatin1Char('.'));
+  QString enteros = punto < 0 ? llano : llano.left(punto);
+  const QString fraccion = punto < 0 ? QString() : llano.mid(punto + 1);
+  const QString grupo = idioma.groupSeparator();
+  for (qsizetype k = enteros.size() - 3; k > 0; k -= 3) enteros.insert(k, grupo);
+  QString texto = enteros;
+  if (decimales > 0) texto += idioma.decimalPoint() + fraccion;
   // Un negativo que redondea a cero no lleva signo.
-  if (texto.startsWith(formato.negativeSign())) {
-    bool soloCeros = true;
-    for (QChar c : texto.mid(formato.negativeSign().size())) {
-      if (c.isDigit() && c != QLatin1Char('0')) soloCeros = false;
-    }
-    if (soloCeros) texto.remove(0, formato.negativeSign().size());
+  bool soloCeros = true;
+  for (QChar c : llano) {
+    if (c.isDigit() && c != QLatin1Char('0')) soloCeros = false;
   }
+  if (x < 0 && !soloCeros) texto.prepend(idioma.negativeSign());
   return texto;
 }
 

@@ -55,7 +55,7 @@ QString NumeroArchivo(double x) {
       salida = "0." + std::string(ceros, '0') + cifras;
     }
   }
-  if (negativo) salida.insert(0, "-");
+  if (negativo) salida = std::string(1, '-') + salida;
   return QString::fromLatin1(salida.c_str());
 }
 

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include "files/FalloArchivo.h"
+#include "model/Calculo.h"
+
+namespace dorvelna {
+
+// Una línea JSON (con su salto) con las dos columnas del cálculo leído de "archivo".
+QByteArray LineaJson(const QString& archivo, const Calculo& calculo);
+// Una línea JSON con el fallo de "archivo" y el mensaje del diálogo de abrir.
+QByteArray LineaJsonFallo(const QString& archivo, FalloArchivo fallo);
+
+// Resumen para hojas de cálculo: total, directos, indirectos y C1 a C5 de S y de O.
+QByteArray CabeceraCsv();
+QByteArray LineaCsv(const QString& archivo, const Calculo& calculo);
+QByteArray LineaCsvFallo(const QString& archivo, FalloArchivo fallo);
+
+// Texto como cadena JSON, entre comillas.
+QByteArray CadenaJson(const QString& texto);
+// Texto como campo CSV, entre comillas sólo si hace falta.
+QByteArray CampoCsv(const QString& texto);
+
+}  // namespace dorvelna

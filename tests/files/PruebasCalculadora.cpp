@@ -1,0 +1,172 @@
+// dorvelna-calc de principio a fin, y las piezas de su salida.
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "cli/SalidaCalculadora.h"
+
+namespace dorvelna {
+namespace {
+
+struct Ejecucion {
+  int estado = -1;
+  QList<QByteArray> lineas;
+};
+
+Ejecucion Calcular(const QStringList& argumentos) {
+  QProcess p;
+  p.start(QStringLiteral(DORVELNA_BIN "/dorvelna-calc"), argumentos);
+  Ejecucion e;
+  if (!p.waitForFinished(30000)) return e;
+  e.estado = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+  e.lineas = p.readAllStandardOutput().split('\n');
+  if (!e.lineas.isEmpty() && e.lineas.last().isEmpty()) e.lineas.removeLast();
+  return e;
+}
+
+QString Clase(const char* nombre) {
+  return QStringLiteral(DORVELNA_BIN "/Calibrario/Autocar Estandar %1 plazas.clb").arg(nombre);
+}
+
+// Valores calculados a mano a partir de la tabla de cada clase (Redondear a los decimales
+// de cada campo, mitades lejos del cero). Para la clase "mas 55":
+//   C(11) = 110000 * 82% = 90200 km facturados; C(16) = 2100 * 78% = 1638 h facturadas;
+//   C(23) = (61 - 1) * 55% * (110000 * 85%) = 33 * 93500 = 3085500 viajeros-km.
+//   R(1) amortización: neumáticos 2*480 + 4*460 + 2*440 = 3680, F1(22) = 336320,
+//        F1(5) = 12% de 340000 = 40800; (336320 - 40800) / 12 + 9000 / 6 = 26126.67.
+//   R(2) financiación: F1(7) = 80% de 340000 = 272000, i = 0.055, n = 6,
+//        cuota = 272000 * i * 1.055^6 / (1.055^6 - 1) = 54448.6738;
+//        (6 * cuota - 272000) / 12 = 4557.67.
+//   R(3) = 42000; R(5) = 7240; R(6) = 1655; R(4) = 28.5 * 200 + 0.012 * 110000 = 7020.
+//   R(7) carburante: V(6) = (1.45 - 0.06) / 1.21 = 1.1487603; 32 l/100 km * 110000 km =
+//        35200 l (< 50000, la devolución se aplica a todos): 35200 * (1.1487603 - 0.049)
+//        = 38711.56.
+//   R(8) neumáticos: (2*480/120000 + 4*460/100000 + 2*440/150000) * 110000 = 3549.33.
+//   R(9) = 0.085 * 110000 = 9350; R(10) = 2500; R(19) urea = 1300; R(17) = 13200.
+//   R(14) = 26126.67 + 4557.67 + 42000 + 7240 + 1655 = 81579.34
+//   R(15) = 38711.56 + 1300 + 3549.33 + 9350 + 7020 + 2500 = 62430.89
+//   R(18) = 81579.34 + 62430.89 + 13200 = 157210.23
+//   C1 = 157210.23 / 3085500 = 0.050951 -> 0.05095;  C2 = 62430.89 / 90200 -> 0.6921;
+//   C3 = (81579.34 + 13200) / 1638 = 57.8628 -> 57.86; C4 = 157210.23 / 90200 -> 1.7429;
+//   C5 = 157210.23 / 1638 = 95.9769 -> 95.98.
+// Las otras tres, igual:
+//   "39 a 55": km fact. 77900, h fact. 1560, vkm 54*55%*80750 = 2398275; R(1) = 20186.67,
+//     R(2) = 3485.28, R(7) = 27550 l -> 30298.40, R(8) = 2292.67, R(9) = 7125;
+//     R(14) = 72606.95, R(15) = 49656.07, R(18) = 134663.02.
+//   "26 a 38": 64000 km, 1425 h, 34*55%*65600 = 1226720; R(1) = 15066.67, R(2) = 2546.93,
+//     R(7) = 19200 l -> 21115.40, R(8) = 1832.73, R(9) = 5200; R(14) = 64108.60,
+//     R(15) = 37108.13, R(18) = 112216.73.
+//   "10 a 25": 52000 km, 1350 h, 21*50%*52000 = 546000; R(1) = 11318.67, R(2) = 1640.47,
+//     R(7) = 11700 l -> 12867.20, R(8) = 1155.56, R(9) = 3575; R(14) = 55984.14,
+//     R(15) = 25577.76, R(18) = 90361.90.
+TEST(Calculadora, CostesDeLasCuatroClasesCalculadosAMano) {
+  struct Esperado {
+    const char* clase;
+    double total, c1, c2, c3, c4, c5;
+  };
+  const Esperado casos[] = {
+      {"mas 55", 157210.23, 0.05095, 0.6921, 57.86, 1.7429, 95.98},
+      {"39 a 55", 134663.02, 0.05615, 0.6374, 54.49, 1.7287, 86.32},
+      {"26 a 38", 112216.73, 0.09148, 0.5798, 52.71, 1.7534, 78.75},
+      {"10 a 25", 90361.90, 0.16550, 0.4919, 47.99, 1.7377, 66.93},
+  };
+  QStringList archivos;
+  for (const Esperado& e : casos) archivos << Clase(e.clase);
+  const Ejecucion r = Calcular(archivos);
+  ASSERT_EQ(r.estado, 0);
+  ASSERT_EQ(r.lineas.size(), 4);
+  for (int k = 0; k < 4; ++k) {
+    const Esperado& e = casos[k];
+    const QJsonObject o = QJsonDocument::fromJson(r.lineas[k]).object();
+    EXPECT_EQ(o.value("archivo").toString(), archivos[k]);
+    for (const char* columna : {"S", "O"}) {
+      const QJsonArray R = o.value(columna).toObject().value("R").toArray();
+      ASSERT_EQ(R.size(), 49);
+      EXPECT_NEAR(R[17].toDouble(), e.total, 1e-6) << e.clase << columna;
+      EXPECT_EQ(R[39].toDouble(), e.c1) << e.clase << columna;
+      EXPECT_EQ(R[44].toDouble(), e.c2) << e.clase << columna;
+      EXPECT_EQ(R[45].toDouble(), e.c3) << e.clase << columna;
+      EXPECT_EQ(R[46].toDouble(), e.c4) << e.clase << columna;
+      EXPECT_EQ(R[47].toDouble(), e.c5) << e.clase << columna;
+    }
+  }
+}
+
+TEST(Calculadora, FormaDeLaLineaJson) {
+  const Ejecucion r = Calcular({"--json", Clase("10 a 25")});
+  ASSERT_EQ(r.estado, 0);
+  ASSERT_EQ(r.lineas.size(), 1);
+  const QByteArray& l = r.lineas[0];
+  // Miembros en su orden y arrays de su tamaño.
+  qsizetype antes = -1;
+  for (const char* m : {"\"archivo\"", "\"S\"", "\"C\"", "\"F1\"", "\"F2\"", "\"V\"", "\"I\"",
+                        "\"R\"", "\"SS\"", "\"Fecha\"", "\"O\""}) {
+    const qsizetype p = l.indexOf(m, antes + 1);
+    EXPECT_GT(p, antes) << m;
+    antes = p;
+  }
+  const QJsonObject s = QJsonDocument::fromJson(l).object().value("S").toObject();
+  const std::pair<const char*, int> tamanos[] = {{"C", 24}, {"F1", 22}, {"F2", 30}, {"V", 21},
+                                                 {"I", 5},  {"R", 49},  {"SS", 31}};
+  for (const auto& [g, n] : tamanos) EXPECT_EQ(s.value(g).toArray().size(), n) << g;
+  EXPECT_EQ(s.value("C").toArray()[0].toString(),
+            QStringLiteral("Autocar estándar de 10 a 25 plazas"));
+  EXPECT_EQ(s.value("F1").toArray()[0], QJsonValue(true));
+  EXPECT_TRUE(s.value("SS").toArray()[4].isNull());  // servicio sin kilómetros ni horas
+  EXPECT_EQ(s.value("Fecha").toString(), QStringLiteral("2025-07-01"));
+  EXPECT_TRUE(l.contains("\"C\": [\"Autocar est\xC3\xA1ndar de 10 a 25 plazas\", 22, 8.1, 2, "));
+}
+
+TEST(Calculadora, FallosYErroresDeUso) {
+  QTemporaryDir dir;
+  QFile basura(dir.filePath("basura.dvn"));
+  ASSERT_TRUE(basura.open(QIODevice::WriteOnly));
+  basura.write(QByteArray("\x00\xFF\"\r\n#TRUE#,,,\n", 14).repeated(50));
+  basura.close();
+  const Ejecucion r = Calcular({basura.fileName(), dir.filePath("falta.dvn"), Clase("26 a 38")});
+  EXPECT_EQ(r.estado, 1);
+  ASSERT_EQ(r.lineas.size(), 3);
+  EXPECT_EQ(r.lineas[0], "{\"archivo\": \"" + basura.fileName().toUtf8() +
+                             "\", \"error\": \"ArchivoDanado\", \"mensaje\": \"Archivo en mal "
+                             "estado.\"}");
+  const QJsonObject falta = QJsonDocument::fromJson(r.lineas[1]).object();
+  EXPECT_EQ(falta.value("error").toString(), QStringLiteral("NoEncontrado"));
+  EXPECT_EQ(falta.value("mensaje").toString(), QStringLiteral("Archivo no encontrado."));
+  EXPECT_TRUE(QJsonDocument::fromJson(r.lineas[2]).object().contains("S"));
+
+  for (const QStringList& uso : {QStringList{}, QStringList{"--xml", Clase("26 a 38")},
+                                 QStringList{"--json", "--csv", Clase("26 a 38")}}) {
+    const Ejecucion u = Calcular(uso);
+    EXPECT_EQ(u.estado, 2) << uso.join(' ').toStdString();
+    EXPECT_TRUE(u.lineas.isEmpty());
+  }
+}
+
+TEST(Calculadora, ResumenCsv) {
+  const Ejecucion r = Calcular({"--csv", Clase("mas 55"), "con,coma.dvn"});
+  EXPECT_EQ(r.estado, 1);
+  ASSERT_EQ(r.lineas.size(), 3);
+  EXPECT_TRUE(r.lineas[0].startsWith("archivo,S_CostesTotales,S_CostesDirectos,"));
+  const QList<QByteArray> campos = r.lineas[1].split(',');
+  ASSERT_EQ(campos.size(), 18);
+  EXPECT_EQ(campos[4], "0.05095");
+  EXPECT_EQ(campos[17], "");
+  EXPECT_EQ(r.lineas[2], "\"con,coma.dvn\",,,,,,,,,,,,,,,,,NoEncontrado");
+}
+
+TEST(Calculadora, CadenasJson) {
+  EXPECT_EQ(CadenaJson(QStringLiteral("a\"b\\c\n\t\x01ñ€")),
+            QByteArray("\"a\\\"b\\\\c\\n\\t\\u0001\xC3\xB1\xE2\x82\xAC\""));
+  Calculo calculo;
+  calculo.InicializarDatos();
+  const QJsonObject o = QJsonDocument::fromJson(LineaJson("x", calculo)).object();
+  EXPECT_TRUE(o.value("S").toObject().value("C").toArray()[10].isNull());
+  EXPECT_TRUE(o.value("O").toObject().value("Fecha").isNull());
+}
+
+}  // namespace
+}  // namespace dorvelna
