@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <functional>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace dorvelna {
+
+// Respuesta de la pregunta de grabar: true si el usuario ha cancelado el cierre o la salida.
+extern bool Cancelado;
+
+// Pregunta si se graban los cambios antes de cerrar el cálculo o salir. Al cargarse deja
+// Cancelado a true; sólo "Si" (después de grabar) y "No" lo ponen a false.
+class frmPreguntaGrabar : public QDialog {
+  Q_OBJECT
+public:
+  explicit frmPreguntaGrabar(std::function<void()> grabarArchivo, QWidget* duena = nullptr);
+
+private:
+  void ResponderSi();
+  void ResponderNo();
+  void ResponderCancelar();
+
+  std::function<void()> grabarArchivo_;
+  QLabel* picPregunta;
+  QGroupBox* Frame1;
+  QLabel* lblMensaje;
+  QPushButton* cmbSi;
+  QPushButton* cmbNo;
+  QPushButton* cmbCancelar;
+};
+
+// Abre la pregunta con el título dado ("Cerrar" o "Salir"), modal sobre la ventana dueña,
+// y devuelve Cancelado. "Si" cierra la pregunta y sólo entonces llama a grabarArchivo.
+bool PreguntarGrabar(const QString& titulo, const std::function<void()>& grabarArchivo);
+
+}  // namespace dorvelna

@@ -1,0 +1,34 @@
+#include "forms/FabricaFormularios.h"
+
+#include "forms/FormularioSinCampos.h"
+#include "forms/frmCaracteristicas.h"
+#include "forms/frmCostesIndirectos.h"
+#include "forms/frmResultados.h"
+
+namespace dorvelna {
+
+QString TituloFormulario(Formulario f) {
+  switch (f) {
+    case Formulario::Caracteristicas:
+      return QStringLiteral("Características Técnicas y de Explotación");
+    case Formulario::CostesFijos1: return QStringLiteral("Autocar y Equipos Auxiliares");
+    case Formulario::CostesFijos2: return QStringLiteral("Personal, Seguros y Costes Fiscales");
+    case Formulario::CostesVariables:
+      return QStringLiteral("Carburante, Urea, Neumáticos, Reparaciones, ...");
+    case Formulario::CostesIndirectos: return QStringLiteral("Costes Indirectos");
+    case Formulario::Resultados: return QStringLiteral("Resultados");
+    case Formulario::Servicio: return QStringLiteral("Costes de un servicio concreto");
+  }
+  return QString();
+}
+
+FormularioDatos* CrearFormulario(Formulario f, QWidget* padre) {
+  switch (f) {
+    case Formulario::Caracteristicas: return new frmCaracteristicas(padre);
+    case Formulario::CostesIndirectos: return new frmCostesIndirectos(padre);
+    case Formulario::Resultados: return new frmResultados(padre);
+    default: return new FormularioSinCampos(f, TituloFormulario(f), padre);
+  }
+}
+
+}  // namespace dorvelna

@@ -1,0 +1,11 @@
+#include "shell/Globales.h"
+
+namespace dorvelna {
+
+QString NombreArchivo;
+QString SeparadorDecimal = QStringLiteral(",");
+bool MostrarCeros = false;
+Valor ValorAnterior;
+VentanaPrincipal* Principal = nullptr;
+
+}  // namespace dorvelna

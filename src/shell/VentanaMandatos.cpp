@@ -1,0 +1,65 @@
+// Mandatos de la ventana principal: diálogos de cálculo nuevo, grabar, cerrar, acerca de.
+#include "entry/dialogos/frmMensaje.h"
+#include "entry/dialogos/frmPreguntaGrabar.h"
+#include "files/EscribirArchivo.h"
+#include "files/dialogos/frmNueva.h"
+#include "files/dialogos/frmTipoVeh.h"
+#include "shell/Globales.h"
+#include "shell/VentanaPrincipal.h"
+#include "shell/frmAbout.h"
+
+namespace dorvelna {
+
+void VentanaPrincipal::MostrarNueva() {
+  auto* dialogo = new frmNueva(this);
+  dialogoNuevo_ = dialogo;
+  dialogo->show();
+}
+
+void VentanaPrincipal::MostrarTipoVeh() {
+  auto* dialogo = new frmTipoVeh(this);
+  dialogoNuevo_ = dialogo;
+  dialogo->show();
+}
+
+void VentanaPrincipal::MostrarAcercaDe() {
+  frmAbout acerca(this);
+  acerca.exec();
+}
+
+// Con cambios sin grabar: "Si" graba y sigue sólo si de verdad quedó grabado (si se
+// cancela el diálogo de grabar o la grabación falla, el cálculo sigue abierto); "No"
+// sigue sin grabar; "Cancelar" o cerrar la pregunta no sigue.
+bool VentanaPrincipal::PreguntarAntesDeCerrar(const QString& titulo) {
+  bool pidioGrabar = false;
+  const bool cancelado = PreguntarGrabar(titulo, [this, &pidioGrabar] {
+    pidioGrabar = true;
+    GrabarArchivo();
+  });
+  if (cancelado) return true;
+  // "Si" sin que el cálculo quedara grabado (diálogo cancelado o fallo al grabar): no se
+  // cierra, para no perder el trabajo.
+  if (pidioGrabar && HayCambios()) {
+    Cancelado = true;
+    return true;
+  }
+  return false;
+}
+
+void VentanaPrincipal::GrabarArchivo() {
+  if (NombreArchivo.isEmpty()) {
+    AbrirDialogoArchivo(QStringLiteral("grabar"));
+    return;
+  }
+  if (const auto fallo = EscribirArchivo(calculo_, NombreArchivo)) {
+    MostrarMensaje(MensajeFallo(*fallo), QStringLiteral("Error"));
+  } else {
+    MostrarMensaje(QStringLiteral("El archivo se ha grabado."), QStringLiteral("Grabar"));
+  }
+}
+
+void VentanaPrincipal::AbrirDialogoArchivo(const QString& /*modo*/) {
+  // El diálogo de abrir y grabar llega con su propio trabajo; de momento no hace nada.
+}
+
+}  // namespace dorvelna

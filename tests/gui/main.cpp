@@ -1,0 +1,16 @@
+#include <QApplication>
+#include <QFont>
+#include <QLocale>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+  // También al listar las pruebas, cuando CTest aún no ha puesto el entorno.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication aplicacion(argc, argv);
+  QFont letra = aplicacion.font();
+  letra.setPointSizeF(8.25);
+  aplicacion.setFont(letra);
+  QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
