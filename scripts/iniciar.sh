@@ -16,7 +16,7 @@ trabajos=${DORVELNA_TRABAJOS:-2}
 bash scripts/instalar.sh
 
 cmake -S . -B "$app" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DDORVELNA_PRUEBAS=OFF -DDORVELNA_BENCH=OFF -DDORVELNA_SANITIZERS=OFF -DDORVELNA_FUZZ=OFF
+  -DDORVELNA_PRUEBAS=OFF -DDORVELNA_BENCH=OFF -DDORVELNA_HERRAMIENTAS=OFF -DDORVELNA_SANITIZERS=OFF -DDORVELNA_FUZZ=OFF
 cmake --build "$app" -j "$trabajos"
 
 # Desde la carpeta de construcción, para que el resumen nombre los archivos por su ruta corta.

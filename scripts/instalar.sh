@@ -9,7 +9,7 @@ paquetes=(
   libgtest-dev googletest libbenchmark-dev
   libchm-dev fp-utils
   clang-14 libclang-rt-14-dev
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick poppler-utils
 )
 
 faltan=()

@@ -9,6 +9,7 @@ namespace dorvelna {
 
 namespace {
 
+// En JSON, la forma más corta que se vuelve a leer como el mismo double.
 QByteArray NumeroJson(double x) {
   if (!std::isfinite(x)) return "null";
   return NumeroCorto(x).toLatin1();
@@ -111,7 +112,9 @@ QByteArray LineaCsv(const QString& archivo, const Calculo& calculo) {
     for (int i : kResumen) {
       linea += ',';
       const Valor& r = v->R[i];
-      if (r.EsNumero() && std::isfinite(r.Numero())) linea += NumeroCorto(r.Numero()).toLatin1();
+      // Para la hoja de cálculo, como en los archivos: 15 cifras significativas como mucho, sin
+      // el ruido del último bit de las sumas (157210.23 y no 157210.22999999998).
+      if (r.EsNumero() && std::isfinite(r.Numero())) linea += NumeroArchivo(r.Numero()).toLatin1();
     }
   }
   return linea + ",\n";

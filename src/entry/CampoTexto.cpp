@@ -2,10 +2,14 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QPointer>
 
 #include "entry/EdicionCampos.h"
 #include "forms/FormularioDatos.h"
 #include "model/Catalogo.h"
+#include "shell/Globales.h"
+#include "shell/Portapapeles.h"
+#include "shell/VentanaPrincipal.h"
 
 namespace dorvelna {
 
@@ -13,9 +17,11 @@ CampoTexto::CampoTexto(FormularioDatos* form, Grupo g, Columna col, int indice, 
     : QLineEdit(padre), form_(form), grupo_(g), columna_(col), indice_(indice) {
   const DefinicionCampo& campo = Campo(g, indice);
   decimales_ = campo.tipo == Tipo::Texto ? -1 : campo.decimales;
+  // Los servicios sólo tienen columna S y sus cajas se llaman TextSS(i), sin otra letra.
+  const QString columna = g == Grupo::SS ? QString()
+                          : col == Columna::S ? QStringLiteral("S") : QStringLiteral("O");
   setObjectName(QStringLiteral("Text%1%2(%3)")
-                    .arg(col == Columna::S ? QLatin1Char('S') : QLatin1Char('O'))
-                    .arg(QString::fromLatin1(CodigoGrupo(g)))
+                    .arg(columna, QString::fromLatin1(CodigoGrupo(g)))
                     .arg(indice));
   setProperty("Tag", QString::number(decimales_));
   if (!EsTexto()) setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -43,13 +49,28 @@ void CampoTexto::PonerAspecto(Aspecto aspecto) {
   setPalette(p);
 }
 
+namespace {
+// El único campo en edición: ValorAnterior es suyo. Si el foco cambia mientras la ventana no
+// está activa (tras un mensaje, por ejemplo), el campo no recibe su salida; el que entra
+// confirma antes al que seguía en edición, para que nunca se mezclen los valores anteriores.
+QPointer<CampoTexto> campoEnEdicion;
+}  // namespace
+
 // El foco que se va a un menú o a otra ventana (un mensaje) no es salir del campo.
 void CampoTexto::focusInEvent(QFocusEvent* e) {
   QLineEdit::focusInEvent(e);
   form_->RecordarActivo(this);
-  if (!enEdicion_ && columna_ == Columna::S) {
+  if (columna_ != Columna::S) return;
+  if (campoEnEdicion && campoEnEdicion != this) campoEnEdicion->Confirmar();
+  if (!enEdicion_) {
     enEdicion_ = true;
+    campoEnEdicion = this;
     EntrarCampo(this);
+  }
+  // El formulario a la vista se desplaza hasta dejar el campo a la vista.
+  if (Principal && Principal->FormActual() == form_) {
+    Principal->MoverScrollV(form_);
+    Principal->MoverScrollH(form_);
   }
 }
 
@@ -62,7 +83,16 @@ void CampoTexto::focusOutEvent(QFocusEvent* e) {
 void CampoTexto::Confirmar() {
   if (!enEdicion_) return;
   enEdicion_ = false;
+  if (campoEnEdicion == this) campoEnEdicion = nullptr;
   SalirCampo(this, -1);
+}
+
+void CampoTexto::Reentrar() {
+  if (columna_ != Columna::S) return;
+  if (campoEnEdicion && campoEnEdicion != this) campoEnEdicion->Confirmar();
+  enEdicion_ = true;
+  campoEnEdicion = this;
+  EntrarCampo(this);
 }
 
 void CampoTexto::keyPressEvent(QKeyEvent* e) {
@@ -97,6 +127,23 @@ void CampoTexto::keyPressEvent(QKeyEvent* e) {
   int tecla = texto.at(0).unicode();
   TeclaCampo(this, tecla);
   if (tecla) insert(QString(QChar(tecla)));
+}
+
+// Cortar, copiar y pegar con el teclado son los del menú "Edición", no los propios de la
+// caja: la caja no reclama esas teclas, y si aun así le llegan hace lo mismo que el menú.
+bool CampoTexto::event(QEvent* e) {
+  if (e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyPress) {
+    if (const auto operacion = EdicionDeTecla(*static_cast<QKeyEvent*>(e))) {
+      if (e->type() == QEvent::KeyPress) {
+        Editar(*operacion);
+        e->accept();
+      } else {
+        e->ignore();
+      }
+      return true;
+    }
+  }
+  return QLineEdit::event(e);
 }
 
 }  // namespace dorvelna

@@ -28,8 +28,11 @@ public:
   bool EnEdicion() const { return enEdicion_; }
   // Confirma el campo en edición como si se hubiera salido de él (la impresión lo usa).
   void Confirmar();
+  // Vuelve a ponerlo en edición como si recibiera el foco (tras confirmarlo al imprimir).
+  void Reentrar();
 
 protected:
+  bool event(QEvent* e) override;
   void focusInEvent(QFocusEvent* e) override;
   void focusOutEvent(QFocusEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;

@@ -2,8 +2,12 @@
 
 #include "forms/FormularioSinCampos.h"
 #include "forms/frmCaracteristicas.h"
+#include "forms/frmCostesFijos1.h"
+#include "forms/frmCostesFijos2.h"
 #include "forms/frmCostesIndirectos.h"
+#include "forms/frmCostesVariables.h"
 #include "forms/frmResultados.h"
+#include "forms/frmServicio.h"
 
 namespace dorvelna {
 
@@ -25,8 +29,12 @@ QString TituloFormulario(Formulario f) {
 FormularioDatos* CrearFormulario(Formulario f, QWidget* padre) {
   switch (f) {
     case Formulario::Caracteristicas: return new frmCaracteristicas(padre);
+    case Formulario::CostesFijos1: return new frmCostesFijos1(padre);
+    case Formulario::CostesFijos2: return new frmCostesFijos2(padre);
+    case Formulario::CostesVariables: return new frmCostesVariables(padre);
     case Formulario::CostesIndirectos: return new frmCostesIndirectos(padre);
     case Formulario::Resultados: return new frmResultados(padre);
+    case Formulario::Servicio: return new frmServicio(padre);
     default: return new FormularioSinCampos(f, TituloFormulario(f), padre);
   }
 }

@@ -1,5 +1,6 @@
 #include "forms/Tarta.h"
 
+#include <QGraphicsDropShadowEffect>
 #include <QPainter>
 #include <cmath>
 
@@ -37,6 +38,24 @@ const Ranura kRanurasTarta[Tarta::kRanuras] = {
     {30, QColor(0, 128, 0), "Peajes", "Peajes"},
     {37, QColor(255, 255, 192), "Costes indirectos", "Indirectos"},
 };
+// Pone el color del texto. Un color muy claro (el de los costes indirectos) apenas se lee
+// sobre los fondos grises y azulados: lleva una sombra oscura de un píxel, sin cambiar el color.
+void ColorearTexto(QLabel* etiqueta, const QColor& color) {
+  QPalette p = etiqueta->palette();
+  p.setColor(QPalette::WindowText, color);
+  etiqueta->setPalette(p);
+  const bool claro = color.lightness() > 200;
+  if (claro && !etiqueta->graphicsEffect()) {
+    auto* sombra = new QGraphicsDropShadowEffect(etiqueta);
+    sombra->setBlurRadius(0);
+    sombra->setOffset(1, 1);
+    sombra->setColor(QColor(64, 64, 64));
+    etiqueta->setGraphicsEffect(sombra);
+  } else if (!claro && etiqueta->graphicsEffect()) {
+    etiqueta->setGraphicsEffect(nullptr);
+  }
+}
+
 }  // namespace
 
 int Tarta::CampoPorcentaje(int ranura) { return kRanurasTarta[ranura].porcentaje; }
@@ -64,7 +83,8 @@ Tarta::Tarta(const QString& nombre, const QString& prefijoEtiquetas, const QColo
   }
 }
 
-void Tarta::DibujarTarta(const Valores& valores, const std::array<QLabel*, kRanuras>& leyendas) {
+void Tarta::DibujarTarta(const Valores& valores, const std::array<QLabel*, kRanuras>& colores,
+                         const std::array<QLabel*, kRanuras>& leyendas) {
   sectores_.clear();
   const double W = PixelesATwips(width()), H = PixelesATwips(height());
   // El diámetro lo da el lado menor, con 300 twips de margen a cada lado.
@@ -74,27 +94,28 @@ void Tarta::DibujarTarta(const Valores& valores, const std::array<QLabel*, kRanu
   cy_ = (H - 38) / 2;
   double inicio = kDesfase;
   for (int i = 0; i < kRanuras; ++i) {
+    const QColor color =
+        colores[i] ? colores[i]->palette().color(QPalette::Window) : ColorRanura(i);
     const auto p = valores.R[kRanurasTarta[i].porcentaje].ComoNumero();
     double fin = inicio + kDosPi * p.value_or(0.0) / 100;
     if (fin > kDosPi) fin = kDosPi;
-    DibujarSector(i, inicio, fin, valores);
-    if (leyendas[i]) {
-      QPalette pl = leyendas[i]->palette();
-      pl.setColor(QPalette::WindowText, ColorRanura(i));
-      leyendas[i]->setPalette(pl);
-    }
+    DibujarSector(i, color, inicio, fin, valores);
+    // La leyenda es común a las dos tartas: el segundo dibujo pone los mismos colores.
+    if (leyendas[i]) ColorearTexto(leyendas[i], color);
     inicio = fin;
   }
   update();
 }
 
-void Tarta::DibujarSector(int ranura, double inicio, double fin, const Valores& valores) {
-  SectorTarta s{ranura, inicio, fin, inicio + kDesfase < fin, 0, 0};
+void Tarta::DibujarSector(int ranura, const QColor& color, double inicio, double fin,
+                          const Valores& valores) {
+  SectorTarta s{ranura, color, inicio, fin, inicio + kDesfase < fin, 0, 0};
   const double medio = (inicio + fin) / 2;
   const double rho = radio_ + kSeparacion;
   QLabel* etiqueta = etiquetas_[ranura];
+  // La etiqueta se coloca con el tamaño que tenía antes de cambiar su texto.
   const double w = PixelesATwips(etiqueta->width()), h = PixelesATwips(etiqueta->height());
-  // La etiqueta queda fuera del círculo, junto al centro de su sector y de su lado.
+  // Queda fuera del círculo, junto al centro de su sector y de su lado.
   double left, top;
   if (medio >= 0 && medio < kMedioPi) {
     left = cx_ + rho * std::cos(medio);
@@ -118,9 +139,7 @@ void Tarta::DibujarSector(int ranura, double inicio, double fin, const Valores& 
   const Valor& porcentaje = valores.R[kRanurasTarta[ranura].porcentaje];
   etiqueta->setText(FormatearValor(porcentaje, 1, true) + QStringLiteral("%"));
   etiqueta->adjustSize();
-  QPalette p = etiqueta->palette();
-  p.setColor(QPalette::WindowText, ColorRanura(ranura));
-  etiqueta->setPalette(p);
+  ColorearTexto(etiqueta, color);
   sectores_.push_back(s);
 }
 
@@ -133,7 +152,7 @@ void Tarta::paintEvent(QPaintEvent*) {
   pintor.setPen(Qt::black);
   for (const SectorTarta& s : sectores_) {
     if (!s.dibujado) continue;
-    pintor.setBrush(ColorRanura(s.ranura));
+    pintor.setBrush(s.color);
     const int desde = static_cast<int>(std::lround(s.inicio * 180 / kPi * 16));
     const int hasta = static_cast<int>(std::lround(s.fin * 180 / kPi * 16));
     pintor.drawPie(caja, desde, hasta - desde);

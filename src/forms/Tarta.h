@@ -13,6 +13,7 @@ namespace dorvelna {
 // Lo que DibujarTarta calcula para una columna, en twips dentro del dibujo.
 struct SectorTarta {
   int ranura;
+  QColor color;        // el fondo de Colores(ranura) al dibujar
   double inicio, fin;  // radianes, en sentido contrario a las agujas del reloj
   bool dibujado;
   float left, top;  // esquina de la etiqueta del sector
@@ -32,8 +33,10 @@ public:
   static QColor ColorRanura(int ranura);
   static QString Leyenda(int ranura);
 
-  // Borra y dibuja de nuevo con los porcentajes del grupo R; colorea las leyendas dadas.
-  void DibujarTarta(const Valores& valores, const std::array<QLabel*, kRanuras>& leyendas);
+  // Borra y dibuja de nuevo con los porcentajes del grupo R. Los colores de los sectores se
+  // leen de los cuadros de la leyenda (Colores(i)); sus rótulos (Leyenda(i)) se colorean igual.
+  void DibujarTarta(const Valores& valores, const std::array<QLabel*, kRanuras>& colores,
+                    const std::array<QLabel*, kRanuras>& leyendas);
   QLabel* Etiqueta(int ranura) const { return etiquetas_[ranura]; }
   const std::vector<SectorTarta>& Sectores() const { return sectores_; }
   double Radio() const { return radio_; }
@@ -44,7 +47,8 @@ protected:
   void paintEvent(QPaintEvent* e) override;
 
 private:
-  void DibujarSector(int ranura, double inicio, double fin, const Valores& valores);
+  void DibujarSector(int ranura, const QColor& color, double inicio, double fin,
+                     const Valores& valores);
 
   std::array<QLabel*, kRanuras> etiquetas_{};
   std::vector<SectorTarta> sectores_;

@@ -117,8 +117,13 @@ void frmCaracteristicas::ConstruirColumna(QGroupBox* marco, Columna col) {
   fila(QStringLiteral("Kilómetros con viajeros de los recorridos al año"), 19, 20, true);
   fila(QStringLiteral("Ocupación media de las plazas en los kilómetros recorridos con viajeros"),
        21, 22, true);
-  ocultarEnO(NuevaEtiqueta(explotacion, QStringLiteral("viajeros por vehículo"), kCifra - 300,
-                           y - 60, kAnchoCifra + 300, 240, Qt::AlignRight | Qt::AlignTop));
+  // En una sola línea, alineada a la derecha sobre la cifra.
+  QLabel* unidadProduccion =
+      NuevaEtiqueta(explotacion, QStringLiteral("viajeros por vehículo"), kCifra - 1200, y - 60,
+                    kAnchoCifra + 1200, 240, Qt::AlignRight | Qt::AlignTop);
+  unidadProduccion->setWordWrap(false);
+  unidadProduccion->resize(unidadProduccion->width(), TwipsAPixeles(240));
+  ocultarEnO(unidadProduccion);
   y += 240;
   QLabel* produccion = NuevaEtiqueta(
       explotacion, QStringLiteral("Producción anual (viajeros - kilómetro)"), kRotulo, y,

@@ -1,5 +1,7 @@
 #include "forms/frmCostesIndirectos.h"
 
+#include <QEvent>
+
 #include "entry/CampoTexto.h"
 #include "shell/Globales.h"
 #include "shell/Twips.h"
@@ -37,11 +39,11 @@ void frmCostesIndirectos::ConstruirColumna(QGroupBox* marco, Columna col) {
     return l;
   };
 
-  NuevaPareja(marco, Seccion::Indirectos, col, S ? QStringLiteral("FrameSI1") : QStringLiteral("FrameOI1"),
-              S ? QStringLiteral("OptionSI") : QStringLiteral("OptionOI"),
-              QStringLiteral("Desglosado"), QStringLiteral("Total"),
-              QStringLiteral("Elegir la forma de introducir los costes indirectos"), 180, 300, 1500,
-              780);
+  NuevaPareja(
+      marco, Seccion::Indirectos, col, S ? QStringLiteral("FrameSI1") : QStringLiteral("FrameOI1"),
+      S ? QStringLiteral("OptionSI") : QStringLiteral("OptionOI"), QStringLiteral("Desglosado"),
+      QStringLiteral("Total"),
+      QStringLiteral("Elegir la forma de introducir los costes indirectos"), 180, 300, 1500, 780);
   QLabel* comentario = etiqueta(n.comentario, QStringLiteral("Comentario"), 4080, 180, 900, 240);
   comentario->setWordWrap(false);
   comentario->adjustSize();
@@ -55,15 +57,20 @@ void frmCostesIndirectos::ConstruirColumna(QGroupBox* marco, Columna col) {
       QStringLiteral("Otros costes indirectos anuales repercutibles a este autocar")};
   int y = 1410;
   for (int k = 0; k < 3; ++k) {
-    etiqueta(n.rotulos[k], rotulos[k], 180, y, 3660, 420);
-    NuevoCampo(marco, col, k + 2, kCampo, y + 60, kAnchoCampo);
-    y += 480;
+    // Un rótulo de tres líneas empuja las filas de debajo; el campo queda a media altura.
+    QLabel* r = etiqueta(n.rotulos[k], rotulos[k], 180, y, 3660, 420);
+    const int alto = std::max(420, PixelesATwips(r->height()));
+    NuevoCampo(marco, col, k + 2, kCampo, y + (alto - 285) / 2, kAnchoCampo);
+    y += alto + 60;
   }
-  y += 120;  // bajo el comentario, que en "Total" ocupa el sitio de las tres filas
+  // Bajo el comentario, que en "Total" ocupa el sitio de las tres filas (hasta 2955).
+  y = std::max(y + 60, 2970);
   etiqueta(n.unidadTotal, QStringLiteral("Euros"), kCampo, y, kAnchoCampo, 240,
            Qt::AlignHCenter | Qt::AlignBottom);
   y += 270;
-  QLabel* total = etiqueta(n.rotulos[3], QStringLiteral("Costes Indirectos anuales repercutibles a este autocar"), 180, y, 3660, 420);
+  QLabel* total = etiqueta(n.rotulos[3],
+                           QStringLiteral("Costes Indirectos anuales repercutibles a este autocar"),
+                           180, y, 3660, 420);
   QFont negrita = total->font();
   negrita.setBold(true);
   total->setFont(negrita);
@@ -111,6 +118,14 @@ void frmCostesIndirectos::ComentarioCambiado(Columna col, const QString& texto) 
 void frmCostesIndirectos::showEvent(QShowEvent* e) {
   FormularioDatos::showEvent(e);
   if (Principal) Principal->Datos().Comentario(Columna::S);
+}
+
+// La ventana vuelve a primer plano y el formulario se repinta: el comentario se pone al día.
+bool frmCostesIndirectos::event(QEvent* e) {
+  if (e->type() == QEvent::WindowActivate && isVisible() && Principal) {
+    Principal->Datos().Comentario(Columna::S);
+  }
+  return FormularioDatos::event(e);
 }
 
 }  // namespace dorvelna

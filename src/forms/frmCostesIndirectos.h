@@ -21,6 +21,7 @@ public:
 protected:
   void ConstruirColumna(QGroupBox* marco, Columna col) override;
   void showEvent(QShowEvent* e) override;
+  bool event(QEvent* e) override;
 
 private:
   std::array<QLabel*, 15> etiquetas_{};

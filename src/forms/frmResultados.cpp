@@ -71,6 +71,29 @@ frmResultados::frmResultados(QWidget* padre)
                       kAltoColumna, Colores::MarcoO);
   FrameO->setObjectName(QStringLiteral("FrameO"));
   ConstruirColumna(FrameO, Columna::O);
+  IgualarUnitarios();
+}
+
+// Los marcos de costes unitarios de las tres columnas van a la par: cada fila toma el alto
+// que pida el más lleno de sus tres marcos (nunca menos que el de diseño) y empuja las de
+// debajo; las columnas y el formulario crecen con ellas.
+void frmResultados::IgualarUnitarios() {
+  int top = kUnitarios[0].top;
+  for (int k = 0; k < 4; ++k) {
+    int alto = kUnitarios[k].alto;
+    for (QWidget* marco : unitarios_[k]) alto = std::max(alto, AltoContenido(marco) - 30);
+    for (QWidget* marco : unitarios_[k]) {
+      marco->setGeometry(
+          RectTwips(PixelesATwips(marco->x()), top, PixelesATwips(marco->width()), alto));
+    }
+    top += alto + 120;
+  }
+  const int altoColumna = std::max(kAltoColumna, top - 120 + 60);
+  for (QWidget* columna : {static_cast<QWidget*>(Frame4), static_cast<QWidget*>(FrameS),
+                           static_cast<QWidget*>(FrameO)}) {
+    columna->resize(columna->width(), TwipsAPixeles(altoColumna));
+  }
+  Frame1->resize(Frame1->width(), TwipsAPixeles(420 + altoColumna + 180));
   resize(Frame1->size());
 }
 
@@ -89,8 +112,8 @@ void frmResultados::ConstruirRotulos() {
     }
     y += kPasoFila;
     if (f.importe == 18) {
-      NuevaEtiqueta(Frame4, QStringLiteral("(repercutidos a todos los servicios)"), 360, y,
-                    3120, 255);
+      NuevaEtiqueta(Frame4, QStringLiteral("(repercutidos a todos los servicios)"), 360, y, 3120,
+                    255);
       y += kPasoFila;
     }
   }
@@ -109,14 +132,15 @@ void frmResultados::ConstruirRotulos() {
     leyendas_[i] = leyenda;
   }
   const QStringList textos[4] = {
-      {QStringLiteral("Costes = C1 * VKm"), QStringLiteral("C1 = coste unitario por viajero-kilómetro"),
+      {QStringLiteral("Costes = C1 * VKm"),
+       QStringLiteral("C1 = coste unitario por viajero-kilómetro"),
        QStringLiteral("(costes totales por viajero-kilómetro)"),
        QStringLiteral("VKm = viajeros-kilómetro")},
       {QStringLiteral("Costes = C2 * Km + C3 * H"),
-       QStringLiteral("C2 = coste unitario por kilómetro (costes kilómetricos por kilómetro "
+       QStringLiteral("C2 =\tcoste unitario por kilómetro (costes kilómetricos por kilómetro "
                       "facturado)"),
        QStringLiteral("Km = kilómetros facturados"),
-       QStringLiteral("C3 = coste unitario por hora (costes temporales e indirectos por hora "
+       QStringLiteral("C3 =\tcoste unitario por hora (costes temporales e indirectos por hora "
                       "facturada)"),
        QStringLiteral("H = horas facturadas")},
       {QStringLiteral("Costes = C4 * Km"), QStringLiteral("C4 = coste unitario por kilómetro"),
@@ -130,9 +154,15 @@ void frmResultados::ConstruirRotulos() {
   for (int k = 0; k < 4; ++k) {
     QGroupBox* marco = NuevoMarco(Frame4, QString::fromUtf8(titulos[k]), 120, kUnitarios[k].top,
                                   3360, kUnitarios[k].alto, kUnitarios[k].color);
+    unitarios_[k][0] = marco;
     int yy = 240;
     for (const QString& linea : textos[k]) {
-      QLabel* l = NuevaEtiqueta(marco, linea, 120, yy, 3180, 225);
+      // "C2 =" y "C3 =" van aparte, con su explicación sangrada a la derecha.
+      const qsizetype tab = linea.indexOf(QLatin1Char('\t'));
+      if (tab > 0)
+        NuevaEtiqueta(marco, linea.left(tab), 120, yy, 420, 225, Qt::AlignLeft | Qt::AlignTop);
+      QLabel* l = tab > 0 ? NuevaEtiqueta(marco, linea.mid(tab + 1), 540, yy, 2760, 225)
+                          : NuevaEtiqueta(marco, linea, 120, yy, 3180, 225);
       yy += PixelesATwips(l->height()) + 15;
     }
   }
@@ -190,15 +220,16 @@ void frmResultados::ConstruirColumna(QGroupBox* marco, Columna col) {
       {{"C4 = ", 47, "€/km"}},
       {{"C5 = ", 48, "€/hora"}}};
   for (int k = 0; k < 4; ++k) {
-    QGroupBox* caja = NuevoMarco(marco, QString(), 120, kUnitarios[k].top, 3240,
-                                 kUnitarios[k].alto, kUnitarios[k].color);
+    QGroupBox* caja = NuevoMarco(marco, QString(), 120, kUnitarios[k].top, 3240, kUnitarios[k].alto,
+                                 kUnitarios[k].color);
+    unitarios_[k][S ? 1 : 2] = caja;
     int yy = 240;
     for (const Linea& l : lineas[k]) {
       const bool coste = QString::fromUtf8(l.rotulo).startsWith(QLatin1Char('C'));
-      QLabel* rotulo = NuevaEtiqueta(caja, QString::fromUtf8(l.rotulo), 60, yy,
-                                     coste ? 480 : 3120, 240);
-      QLabel* valor =
-          coste ? nueva(caja, l.indice, 540, yy, 1500) : nueva(caja, l.indice, 1560, yy + 240, 1500);
+      QLabel* rotulo =
+          NuevaEtiqueta(caja, QString::fromUtf8(l.rotulo), 60, yy, coste ? 480 : 3120, 240);
+      QLabel* valor = coste ? nueva(caja, l.indice, 540, yy, 1500)
+                            : nueva(caja, l.indice, 1560, yy + 240, 1500);
       QLabel* unidad = nullptr;
       if (*l.unidad) unidad = NuevaEtiqueta(caja, QString::fromUtf8(l.unidad), 2100, yy, 1080, 240);
       if (coste) {
@@ -240,12 +271,20 @@ void frmResultados::ResultadosCalculados(Columna col) {
   for (int i = 1; i <= 49; ++i) {
     if (i != 20) MostrarResultado(col, i, v.R[i]);
   }
-  Dibujo(col)->DibujarTarta(v, leyendas_);
+  Dibujo(col)->DibujarTarta(v, colores_, leyendas_);
 }
 
 void frmResultados::showEvent(QShowEvent* e) {
   FormularioDatos::showEvent(e);
   if (Principal) Principal->Datos().Actualizar();
+}
+
+// La ventana vuelve a primer plano y el formulario se repinta: los resultados se rehacen.
+bool frmResultados::event(QEvent* e) {
+  if (e->type() == QEvent::WindowActivate && isVisible() && Principal) {
+    Principal->Datos().Actualizar();
+  }
+  return FormularioDatos::event(e);
 }
 
 void frmResultados::keyPressEvent(QKeyEvent* e) {

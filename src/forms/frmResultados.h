@@ -16,7 +16,7 @@ class frmResultados : public FormularioDatos {
 public:
   explicit frmResultados(QWidget* padre);
 
-  QGroupBox* Frame4 = nullptr;  // columna de rótulos "Costes Anuales"
+  QGroupBox* Frame4 = nullptr;                       // columna de rótulos "Costes Anuales"
   QLabel* Resultado(Columna col, int indice) const;  // lblSR(i) / lblOR(i)
   Tarta* Dibujo(Columna col) const { return col == Columna::S ? tartaS_ : tartaO_; }
   QLabel* Leyenda(int ranura) const { return leyendas_[ranura]; }
@@ -29,15 +29,19 @@ public:
 protected:
   void ConstruirColumna(QGroupBox* marco, Columna col) override;
   void showEvent(QShowEvent* e) override;
+  bool event(QEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
 
 private:
   void ConstruirRotulos();
+  void IgualarUnitarios();
   std::map<int, QLabel*> lblS_, lblO_;
   Tarta* tartaS_ = nullptr;
   Tarta* tartaO_ = nullptr;
   std::array<QLabel*, Tarta::kRanuras> leyendas_{};
   std::array<QLabel*, Tarta::kRanuras> colores_{};
+  // Marcos de costes unitarios por fila: el de explicaciones, el de S y el de O.
+  std::array<std::array<QWidget*, 3>, 4> unitarios_{};
 };
 
 }  // namespace dorvelna

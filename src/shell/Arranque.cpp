@@ -13,6 +13,10 @@ namespace dorvelna {
 void PrepararAplicacion(QApplication& aplicacion) {
   aplicacion.setApplicationName(QStringLiteral("Dorvelna"));
   aplicacion.setWindowIcon(IconoPrograma());
+#ifdef DORVELNA_ID
+  // Enlaza las ventanas con la entrada instalada del menú de aplicaciones.
+  aplicacion.setDesktopFileName(QStringLiteral(DORVELNA_ID));
+#endif
   QFont letra = aplicacion.font();
   letra.setPointSizeF(8.25);
   aplicacion.setFont(letra);

@@ -2,6 +2,7 @@
 // (180 − valor horizontal, 180 − valor vertical) twips según las dos barras.
 #include <QApplication>
 #include <QGroupBox>
+#include <algorithm>
 
 #include "forms/FormularioDatos.h"
 #include "shell/Twips.h"
@@ -136,6 +137,22 @@ void VentanaPrincipal::ReajustarScrollH() {
   DevolverFoco();
 }
 
+// Las tiras siguen el tamaño de la ventana. Cuando una cambia de tamaño a la vista, sus
+// barras se rehacen para el formulario actual, que vuelve a situarse según su control
+// activo, y el foco vuelve a ese control. El ancho de la tira vertical cuenta también en
+// la vista horizontal.
+void VentanaPrincipal::TiraRedimensionada(QWidget* tira, const QSize& anterior) {
+  if (!tira->isVisible()) return;
+  if (tira == picV_ && tira->height() > 0) {
+    ReajustarScrollV();
+    if (anterior.width() != tira->width()) ReajustarScrollH();
+  } else if (tira == picH_ && tira->width() > 0) {
+    ReajustarScrollH();
+  }
+}
+
+// Rotacion lleva el giro en sus 16 bits altos: negativa cuando la rueda gira hacia el
+// usuario, que baja el formulario. Cada giro mueve un paso pequeño, sea cual sea su tamaño.
 void VentanaPrincipal::MouseWheel(int rotacion) {
   const int n = rotacion < 0 ? vscroll_->value() + vscroll_->singleStep()
                              : vscroll_->value() - vscroll_->singleStep();

@@ -1,7 +1,7 @@
 // Mandatos de la ventana principal: diálogos de cálculo nuevo, grabar, cerrar, acerca de.
 #include "entry/dialogos/frmMensaje.h"
 #include "entry/dialogos/frmPreguntaGrabar.h"
-#include "files/EscribirArchivo.h"
+#include "files/dialogos/frmArchivo.h"
 #include "files/dialogos/frmNueva.h"
 #include "files/dialogos/frmTipoVeh.h"
 #include "shell/Globales.h"
@@ -51,15 +51,19 @@ void VentanaPrincipal::GrabarArchivo() {
     AbrirDialogoArchivo(QStringLiteral("grabar"));
     return;
   }
-  if (const auto fallo = EscribirArchivo(calculo_, NombreArchivo)) {
+  if (const auto fallo = GrabarCalculo(calculo_, NombreArchivo)) {
     MostrarMensaje(MensajeFallo(*fallo), QStringLiteral("Error"));
   } else {
     MostrarMensaje(QStringLiteral("El archivo se ha grabado."), QStringLiteral("Grabar"));
   }
 }
 
-void VentanaPrincipal::AbrirDialogoArchivo(const QString& /*modo*/) {
-  // El diálogo de abrir y grabar llega con su propio trabajo; de momento no hace nada.
+// Diálogo de abrir o grabar ("abrir"/"grabar"), modal sobre esta ventana; él mismo abre el
+// cálculo o da el aviso de grabado.
+void VentanaPrincipal::AbrirDialogoArchivo(const QString& modo) {
+  frmArchivo dialogo(this);
+  dialogo.PonerTag(modo);
+  dialogo.exec();
 }
 
 }  // namespace dorvelna

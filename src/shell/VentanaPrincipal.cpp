@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QTimer>
 
@@ -13,9 +14,13 @@
 #include "entry/dialogos/frmPreguntaGrabar.h"
 #include "forms/FabricaFormularios.h"
 #include "forms/FormularioDatos.h"
+#include "shell/Ayuda.h"
 #include "shell/BotonPatilla.h"
 #include "shell/Globales.h"
+#include "shell/Impresion.h"
 #include "shell/PantallaQt.h"
+#include "shell/Portapapeles.h"
+#include "shell/Rueda.h"
 #include "shell/Twips.h"
 
 namespace dorvelna {
@@ -83,6 +88,12 @@ VentanaPrincipal::VentanaPrincipal(Calculo& calculo, QWidget* padre)
   area_->setObjectName(QStringLiteral("AreaCliente"));
   PintarFondo(area_, QApplication::palette().color(QPalette::Dark));
 
+  // El menú "Imprimir" pide sus mandatos por imprimirPedido.
+  auto* impresion = new Impresion(*this);
+  connect(this, &VentanaPrincipal::imprimirPedido, impresion, &Impresion::Mandato);
+  // Los mandatos de ayuda abren su archivo en una ventana de ayuda de esta ventana.
+  connect(this, &VentanaPrincipal::ayudaPedida, this,
+          [this](const QString& mandato) { MandatoAyuda(this, mandato); });
   CrearMenus();
   CrearPatillas();
   CrearTirasDesplazamiento();
@@ -169,11 +180,11 @@ void VentanaPrincipal::CrearMenus() {
          imprimir("mnuPrintTodo"));
 
   QMenu* edicion = menu(nullptr, "mnuEdit", QStringLiteral("Edición"));
-  accion(edicion, "mnuEditCut", QStringLiteral("Cortar"), [this] { emit edicionPedida(0); })
+  accion(edicion, "mnuEditCut", QStringLiteral("Cortar"), [] { Cortar(); })
       ->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
-  accion(edicion, "mnuEditCopy", QStringLiteral("Copiar"), [this] { emit edicionPedida(1); })
+  accion(edicion, "mnuEditCopy", QStringLiteral("Copiar"), [] { Copiar(); })
       ->setShortcut(QKeySequence(QStringLiteral("Ctrl+C")));
-  accion(edicion, "mnuEditPaste", QStringLiteral("Pegar"), [this] { emit edicionPedida(2); })
+  accion(edicion, "mnuEditPaste", QStringLiteral("Pegar"), [] { Pegar(); })
       ->setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
 
   QMenu* ayuda = menu(nullptr, "mnuHelp", QStringLiteral("Ayuda"));
@@ -411,11 +422,13 @@ void VentanaPrincipal::CargarPatillas() {
   hscroll_->setValue(0);
   SituarScrollV(form);
   SituarScrollH(form);
+  InstalarRueda(form);
   DevolverFoco();
 }
 
 void VentanaPrincipal::CerrarPatillas() {
   NombreArchivo.clear();
+  QuitarRueda(formActual_);
   formActual_ = nullptr;
   calculo_.InicializarDatos();
   for (auto& form : formularios_) {
@@ -436,6 +449,7 @@ void VentanaPrincipal::CerrarPatillas() {
 }
 
 void VentanaPrincipal::DesactivarFormulario() {
+  QuitarRueda(formActual_);
   for (QPushButton* b : botones_) static_cast<dorvelna::BotonPatilla*>(b)->PonerColor(ColorInactivo());
   if (formActual_ && formActual_->Tipo() == dorvelna::Formulario::Resultados) {
     PosicionV = vscroll_->value();
@@ -456,6 +470,7 @@ void VentanaPrincipal::ActivarFormulario(dorvelna::Formulario f) {
   formActual_ = form;
   SituarScrollV(form);
   SituarScrollH(form);
+  InstalarRueda(form);
   DevolverFoco();
 }
 
@@ -467,6 +482,10 @@ void VentanaPrincipal::DevolverFoco() {
 bool VentanaPrincipal::eventFilter(QObject* objeto, QEvent* e) {
   if (objeto == central_ && e->type() == QEvent::Resize) {
     ColocarTiras();
+    return false;
+  }
+  if ((objeto == picV_ || objeto == picH_) && e->type() == QEvent::Resize) {
+    TiraRedimensionada(static_cast<QWidget*>(objeto), static_cast<QResizeEvent*>(e)->oldSize());
     return false;
   }
   // Las tiras y las barras nunca se quedan con el foco; las teclas de página sí desplazan.

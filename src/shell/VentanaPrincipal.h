@@ -87,7 +87,6 @@ public:
 
 signals:
   void imprimirPedido(const QString& mandato);
-  void edicionPedida(int operacion);  // 0 cortar, 1 copiar, 2 pegar
   void ayudaPedida(const QString& mandato);
 
 protected:
@@ -100,6 +99,8 @@ private:
   void CrearPatillas();
   void CrearTirasDesplazamiento();
   void ColocarTiras();
+  // Una tira de desplazamiento cambia de tamaño: las barras y el formulario la siguen.
+  void TiraRedimensionada(QWidget* tira, const QSize& anterior);
   void Colocar();
   void PonerHabilitadas(const QStringList& nombres, bool habilitadas);
   // Posición (twips) del control activo del formulario, para llevarlo a la vista.

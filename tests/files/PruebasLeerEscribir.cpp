@@ -1,5 +1,6 @@
 // Lectura y grabación de archivos: fallos de apertura, grabación que falla a medias,
 // archivos del Calibrario.
+#include "../comun/DispositivoQueFalla.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,6 +15,8 @@
 
 namespace dorvelna {
 namespace {
+
+using pruebas::DispositivoQueFalla;
 
 using prueba::ClasesAutocar;
 
@@ -129,26 +132,6 @@ TEST_F(Archivos, CadaFalloDeAperturaTieneSuClase) {
   EXPECT_EQ(calculo.ValoresGrabados, antes.ValoresGrabados);
 }
 
-// Deja pasar n bytes al archivo temporal y falla a partir de ahí.
-class DispositivoQueFalla : public QIODevice {
-public:
-  DispositivoQueFalla(QIODevice& destino, qint64 n) : destino_(destino), resto_(n) {
-    open(QIODevice::WriteOnly);
-  }
-
-protected:
-  qint64 readData(char*, qint64) override { return -1; }
-  qint64 writeData(const char* datos, qint64 n) override {
-    if (resto_ <= 0) return -1;
-    const qint64 escritos = destino_.write(datos, std::min(n, resto_));
-    resto_ -= escritos;
-    return escritos;
-  }
-
-private:
-  QIODevice& destino_;
-  qint64 resto_;
-};
 
 TEST_F(Archivos, GrabacionFallidaDejaElArchivoAnteriorIntacto) {
   Abrir(1, "viejo.dvn");

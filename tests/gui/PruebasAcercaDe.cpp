@@ -23,7 +23,7 @@ protected:
     ASSERT_TRUE(QTest::qWaitForWindowActive(&acerca_));
     aceptar_ = acerca_.findChild<QPushButton*>(QStringLiteral("cmbAceptar"));
     ASSERT_TRUE(aceptar_);
-    QTRY_VERIFY_WITH_TIMEOUT(aceptar_->hasFocus(), 2000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return static_cast<bool>(aceptar_->hasFocus()); }, 2000));
   }
   void TearDown() override { EstablecerObservadorMensajes(nullptr); }
 
@@ -63,7 +63,7 @@ TEST_F(PruebaAcercaDe, LeyendaVersionYTitulo) {
 TEST_F(PruebaAcercaDe, IntroCierra) {
   Recoger();
   QTest::keyClick(aceptar_, Qt::Key_Return);
-  QTRY_VERIFY_WITH_TIMEOUT(!acerca_.isVisible(), 2000);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return static_cast<bool>(!acerca_.isVisible()); }, 2000));
   EXPECT_EQ(acerca_.result(), QDialog::Accepted);
   EXPECT_TRUE(mensajes_.isEmpty());
 }

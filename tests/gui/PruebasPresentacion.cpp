@@ -61,7 +61,7 @@ protected:
 
 TEST_F(PruebaClicPresentacion, UnClicEnElFondoLaCierra) {
   QTest::mouseClick(&s_, Qt::LeftButton, {}, QPoint(4, 4));
-  QTRY_VERIFY_WITH_TIMEOUT(!s_.isVisible(), 2000);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return static_cast<bool>(!s_.isVisible()); }, 2000));
 }
 
 TEST_F(PruebaClicPresentacion, UnClicEnElMarcoLaCierra) {
@@ -71,7 +71,7 @@ TEST_F(PruebaClicPresentacion, UnClicEnElMarcoLaCierra) {
   const QPoint libre(6, marco->height() - 6);
   ASSERT_EQ(marco->childAt(libre), nullptr);
   QTest::mouseClick(marco, Qt::LeftButton, {}, libre);
-  QTRY_VERIFY_WITH_TIMEOUT(!s_.isVisible(), 2000);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return static_cast<bool>(!s_.isVisible()); }, 2000));
 }
 
 TEST_F(PruebaClicPresentacion, UnClicEnUnTextoOEnUnDibujoNoLaCierra) {

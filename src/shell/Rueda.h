@@ -1,0 +1,25 @@
+#pragma once
+
+class QWheelEvent;
+class QWidget;
+
+namespace dorvelna {
+
+// Gancho de la rueda del ratón. Se pone sobre la ventana del formulario a la vista y
+// hace de su procedimiento de ventana: cada suceso de rueda con el puntero dentro de la
+// ventana principal mueve el formulario un paso pequeño, y el suceso sigue su camino.
+void InstalarRueda(QWidget* ventana);
+void QuitarRueda(QWidget* ventana);
+bool TieneRueda(const QWidget* ventana);
+
+// Atiende un suceso de rueda que pasa por la ventana enganchada.
+void ProcesarMensaje(QWidget* ventana, const QWheelEvent& suceso);
+
+// Si el punto (x, y) de la pantalla cae dentro del rectángulo de la ventana, marco incluido.
+bool PunteroEnVentana(const QWidget* ventana, int x, int y);
+
+// El parámetro que recibe MouseWheel: el giro con signo en los 16 bits altos, de modo que
+// el número entero es negativo justo cuando la rueda gira hacia el usuario.
+int ParametroRueda(int giro);
+
+}  // namespace dorvelna

@@ -1,0 +1,263 @@
+// Impresión de los formularios: se imprime a un PDF y se lee lo impreso con pdftotext y
+// pdftoppm (poppler-utils).
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "Modales.h"
+#include "VentanaPrueba.h"
+#include "entry/CampoTexto.h"
+#include "forms/FormularioDatos.h"
+#include "forms/Tarta.h"
+#include "shell/Impresion.h"
+
+namespace dorvelna {
+namespace {
+
+using pruebas::GuardiaModal;
+using pruebas::ResponderModal;
+
+constexpr Formulario kOrden[] = {Formulario::Caracteristicas,  Formulario::CostesFijos1,
+                                 Formulario::CostesFijos2,     Formulario::CostesVariables,
+                                 Formulario::CostesIndirectos, Formulario::Resultados,
+                                 Formulario::Servicio};
+
+// Páginas de un PDF: los objetos de página, sin contar el árbol de páginas (/Pages).
+int ContarPaginas(const QString& pdf) {
+  QFile archivo(pdf);
+  if (!archivo.open(QIODevice::ReadOnly)) return -1;
+  const QString contenido = QString::fromLatin1(archivo.readAll());
+  static const QRegularExpression pagina(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
+  return static_cast<int>(contenido.count(pagina));
+}
+
+QString Ejecutar(const QString& programa, const QStringList& argumentos) {
+  QProcess proceso;
+  proceso.start(programa, argumentos);
+  if (!proceso.waitForFinished(30000) || proceso.exitCode() != 0) {
+    ADD_FAILURE() << programa.toStdString()
+                  << " falló: " << proceso.readAllStandardError().toStdString();
+    return QString();
+  }
+  return QString::fromUtf8(proceso.readAllStandardOutput());
+}
+
+// El texto de una página (desde 1), con los blancos reducidos a uno.
+QString TextoPagina(const QString& pdf, int pagina) {
+  const QString n = QString::number(pagina);
+  return Ejecutar(QStringLiteral(DORVELNA_PDFTOTEXT),
+                  {QStringLiteral("-enc"), QStringLiteral("UTF-8"), QStringLiteral("-f"), n,
+                   QStringLiteral("-l"), n, pdf, QStringLiteral("-")})
+      .simplified();
+}
+
+QImage ImagenPagina(const QString& pdf, int pagina, const QString& carpeta) {
+  const QString n = QString::number(pagina);
+  const QString base = carpeta + QStringLiteral("/pagina") + n;
+  Ejecutar(
+      QStringLiteral(DORVELNA_PDFTOPPM),
+      {QStringLiteral("-f"), n, QStringLiteral("-l"), n, QStringLiteral("-r"), QStringLiteral("72"),
+       QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, base});
+  return QImage(base + QStringLiteral(".png"));
+}
+
+int PixelesDeColor(const QImage& imagen, const QColor& color) {
+  int cuantos = 0;
+  for (int y = 0; y < imagen.height(); ++y) {
+    for (int x = 0; x < imagen.width(); ++x) {
+      if (imagen.pixelColor(x, y) == color) ++cuantos;
+    }
+  }
+  return cuantos;
+}
+
+class PruebasImpresion : public pruebas::VentanaPrueba {
+protected:
+  void SetUp() override {
+    VentanaPrueba::SetUp();
+    ASSERT_TRUE(carpeta_.isValid());
+    pdf_ = carpeta_.filePath(QStringLiteral("hojas.pdf"));
+    FijarFabricaImpresora([this]() -> std::unique_ptr<QPrinter> {
+      ++trabajos_;
+      if (!hayImpresora_) return nullptr;
+      auto impresora = std::make_unique<QPrinter>(QPrinter::HighResolution);
+      impresora->setOutputFormat(QPrinter::PdfFormat);
+      impresora->setOutputFileName(pdf_);
+      return impresora;
+    });
+    AbrirVentana();
+    AbrirClase(0);
+    ASSERT_NE(ventana->FormActual(), nullptr);
+  }
+
+  void TearDown() override {
+    FijarFabricaImpresora({});
+    VentanaPrueba::TearDown();
+  }
+
+  void Imprimir(const char* mandato) {
+    QAction* accion = ventana->Accion(QString::fromLatin1(mandato));
+    ASSERT_NE(accion, nullptr);
+    ASSERT_TRUE(accion->isEnabled());
+    accion->trigger();
+  }
+
+  // Escribe en el campo sin salir de él.
+  CampoTexto* Teclear(const QString& nombre, const QString& texto) {
+    auto* campo = Hijo<CampoTexto>(nombre);
+    EXPECT_NE(campo, nullptr);
+    if (!campo) return nullptr;
+    Enfocar(campo);
+    QTest::keyClick(campo, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(campo, Qt::Key_Delete);
+    QTest::keyClicks(campo, texto);
+    return campo;
+  }
+
+  QString Titulo(Formulario f) {
+    return ventana->ObtenerFormulario(f)->Frame1->title().simplified();
+  }
+
+  QTemporaryDir carpeta_;
+  QString pdf_;
+  int trabajos_ = 0;
+  bool hayImpresora_ = true;
+};
+
+TEST_F(PruebasImpresion, TodosLosFormulariosSonSieteHojasDeUnTrabajoEnSuOrden) {
+  // Sólo uno de los siete está a la vista; los demás se imprimen ocultos.
+  ASSERT_EQ(ventana->FormActual()->Tipo(), Formulario::Caracteristicas);
+  Imprimir("mnuPrintTodo");
+  EXPECT_EQ(trabajos_, 1);
+  ASSERT_EQ(ContarPaginas(pdf_), 7);
+  for (int k = 0; k < 7; ++k) {
+    const QString titulo = Titulo(kOrden[k]);
+    ASSERT_FALSE(titulo.isEmpty());
+    // El título del marco exterior es lo primero de su hoja.
+    EXPECT_TRUE(TextoPagina(pdf_, k + 1).startsWith(titulo))
+        << "hoja " << k + 1 << ": " << TextoPagina(pdf_, k + 1).left(120).toStdString();
+  }
+}
+
+TEST_F(PruebasImpresion, CadaFormularioSueltoEsUnaHoja) {
+  const std::pair<const char*, Formulario> casos[] = {
+      {"mnuPrintFijos2", Formulario::CostesFijos2},
+      {"mnuPrintResultados", Formulario::Resultados},
+      {"mnuPrintServicio", Formulario::Servicio}};
+  for (const auto& [mandato, form] : casos) {
+    QFile::remove(pdf_);
+    Imprimir(mandato);
+    EXPECT_EQ(ContarPaginas(pdf_), 1) << mandato;
+    EXPECT_TRUE(TextoPagina(pdf_, 1).startsWith(Titulo(form))) << mandato;
+  }
+}
+
+TEST_F(PruebasImpresion, ElValorSinConfirmarSaleEnSuHojaYElCampoSigueEnEdicion) {
+  CampoTexto* km = Teclear(QStringLiteral("TextSC(9)"), QStringLiteral("123456"));
+  ASSERT_NE(km, nullptr);
+  ASSERT_TRUE(km->EnEdicion());
+  ASSERT_EQ(km->text(), QStringLiteral("123456"));
+  {
+    GuardiaModal guardia;
+    Imprimir("mnuPrintCaracteristicas");
+  }
+  // Confirmado antes de imprimir: guardado y, en la hoja, con su formato.
+  EXPECT_EQ(calculo.ValoresS(Grupo::C, 9).ComoNumero().value_or(-1), 123456.0);
+  EXPECT_TRUE(TextoPagina(pdf_, 1).contains(QStringLiteral("123.456")));
+  // Y de nuevo en edición: sin formato, con el foco, y se confirma al salir.
+  EXPECT_TRUE(km->hasFocus());
+  EXPECT_TRUE(km->EnEdicion());
+  EXPECT_EQ(km->text(), QStringLiteral("123456"));
+  QTest::keyClick(km, Qt::Key_Tab);
+  QTRY_VERIFY_WITH_TIMEOUT(!km->EnEdicion(), 3000);
+  EXPECT_EQ(km->text(), QStringLiteral("123.456"));
+}
+
+TEST_F(PruebasImpresion, UnValorFueraDeLimitesAvisaYSeImprimeElAnterior) {
+  auto* km = Hijo<CampoTexto>(QStringLiteral("TextSC(9)"));
+  ASSERT_NE(km, nullptr);
+  const auto anterior = calculo.ValoresS(Grupo::C, 9);
+  ASSERT_TRUE(anterior.ComoNumero().has_value());
+  Teclear(QStringLiteral("TextSC(9)"), QStringLiteral("7"));
+  bool avisado = false;
+  ResponderModal(QStringLiteral("frmMensaje"), QStringLiteral("cmbAceptar"),
+                 [&](QWidget*) { avisado = true; });
+  Imprimir("mnuPrintCaracteristicas");
+  EXPECT_TRUE(avisado);
+  EXPECT_EQ(calculo.ValoresS(Grupo::C, 9), anterior);
+  ASSERT_EQ(ContarPaginas(pdf_), 1);
+  const QString hoja = TextoPagina(pdf_, 1);
+  EXPECT_TRUE(hoja.contains(QLocale().toString(*anterior.ComoNumero(), 'f', 0)))
+      << hoja.toStdString();
+  EXPECT_TRUE(km->EnEdicion());
+}
+
+TEST_F(PruebasImpresion, LosResultadosSeRecalculanYSalenConSusTartas) {
+  auto* resultados = ventana->ObtenerFormulario(Formulario::Resultados);
+  auto* total = resultados->findChild<QLabel*>(QStringLiteral("lblSR(18)"));
+  ASSERT_NE(total, nullptr);
+  const QString antes = total->text();
+  // Un cambio confirmado en otro formulario: los resultados aún no se han recalculado.
+  CampoTexto* km = Teclear(QStringLiteral("TextSC(9)"), QStringLiteral("300000"));
+  ASSERT_NE(km, nullptr);
+  QTest::keyClick(km, Qt::Key_Tab);
+  QTRY_VERIFY_WITH_TIMEOUT(!km->EnEdicion(), 3000);
+  ASSERT_EQ(total->text(), antes);
+
+  Imprimir("mnuPrintResultados");
+  EXPECT_EQ(ventana->FormActual()->Tipo(), Formulario::Caracteristicas);
+  EXPECT_NE(total->text(), antes);
+  ASSERT_EQ(ContarPaginas(pdf_), 1);
+  const QString hoja = TextoPagina(pdf_, 1);
+  EXPECT_TRUE(hoja.contains(total->text())) << hoja.toStdString();
+  auto* tarta = resultados->findChild<Tarta*>(QStringLiteral("PictureSR"));
+  ASSERT_NE(tarta, nullptr);
+  EXPECT_TRUE(hoja.contains(tarta->Etiqueta(0)->text()));
+
+  // Los sectores de las dos tartas están en la hoja: mucho más azul de amortización que el
+  // del cuadrito de la leyenda (unos 160 puntos a 72 ppp).
+  const QImage imagen = ImagenPagina(pdf_, 1, carpeta_.path());
+  ASSERT_FALSE(imagen.isNull());
+  EXPECT_GT(PixelesDeColor(imagen, Tarta::ColorRanura(0)), 1000);
+}
+
+TEST_F(PruebasImpresion, ConElFocoEnUnBotonDeOpcionNoSeConfirmaNada) {
+  ventana->ActivarFormulario(Formulario::CostesIndirectos);
+  auto* opcion = Hijo<QAbstractButton>(QStringLiteral("OptionSI(1)"));
+  ASSERT_NE(opcion, nullptr);
+  Enfocar(opcion);
+  Imprimir("mnuPrintIndirectos");
+  EXPECT_EQ(ContarPaginas(pdf_), 1);
+  EXPECT_TRUE(opcion->hasFocus());
+  for (CampoTexto* campo : ventana->FormActual()->findChildren<CampoTexto*>()) {
+    EXPECT_FALSE(campo->EnEdicion()) << campo->objectName().toStdString();
+  }
+}
+
+TEST_F(PruebasImpresion, SinImpresoraNoPasaNadaPeroElCampoSeConfirma) {
+  hayImpresora_ = false;
+  CampoTexto* km = Teclear(QStringLiteral("TextSC(9)"), QStringLiteral("250000"));
+  ASSERT_NE(km, nullptr);
+  {
+    GuardiaModal guardia;
+    Imprimir("mnuPrintTodo");
+    EXPECT_FALSE(guardia.Disparada());
+  }
+  // Se pidió la impresora una vez, no había, y las siete hojas se saltaron sin aviso.
+  EXPECT_EQ(trabajos_, 1);
+  EXPECT_FALSE(QFile::exists(pdf_));
+  EXPECT_EQ(calculo.ValoresS(Grupo::C, 9).ComoNumero().value_or(-1), 250000.0);
+  EXPECT_TRUE(km->EnEdicion());
+  EXPECT_EQ(km->text(), QStringLiteral("250000"));
+  EXPECT_TRUE(ventana->isVisible());
+}
+
+}  // namespace
+}  // namespace dorvelna
