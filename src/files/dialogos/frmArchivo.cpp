@@ -177,8 +177,10 @@ frmArchivo::frmArchivo(VentanaPrincipal* ventana) : QDialog(ventana), ventana_(v
   connect(modeloArchivos_, &QFileSystemModel::layoutChanged, this, &frmArchivo::ElegirPrimero);
 
   CargarUnidades();
+  // "Cálculos" junto al programa o, si el programa está instalado donde no se puede escribir,
+  // en los documentos del usuario; si no existe, la carpeta del programa.
   const QString programa = QDir::cleanPath(CarpetaPrograma());
-  const QString calculos = Unir(programa, QStringLiteral("Cálculos"));
+  const QString calculos = QDir::cleanPath(CarpetaCalculos());
   CambiarCarpeta(QFileInfo(calculos).isDir() ? calculos : programa);
 }
 
