@@ -73,19 +73,27 @@ void Calculo::InicializarDatos() {
 // Paso 1 del motor: cada elemento de las dos columnas a su tipo. Sólo el vacío cambia;
 // un valor que no se puede convertir se deja como está.
 void Calculo::NormalizarTipos() {
-  for (Valores* v : {&ValoresS, &ValoresO}) {
-    for (Grupo g : kGrupos) {
-      auto campos = v->Campos(g);
-      for (int i = 1; i <= TamanoGrupo(g); ++i) {
-        Valor& x = campos[i];
-        if (!x.EsVacio()) continue;
-        switch (Campo(g, i).tipo) {
-          case Tipo::Numero: x = Valor(0.0); break;
-          case Tipo::Texto: x = Valor(QString()); break;
-          case Tipo::Logico: x = Valor(false); break;
-        }
+  // Se llama antes de cada Calcular: el recorrido va directo sobre los arrays y sólo consulta
+  // el catálogo para los campos vacíos, que son pocos.
+  auto normalizar = [](Grupo g, auto& campos) {
+    for (std::size_t i = 1; i < campos.size(); ++i) {
+      Valor& x = campos[i];
+      if (!x.EsVacio()) continue;
+      switch (Campo(g, static_cast<int>(i)).tipo) {
+        case Tipo::Numero: x = Valor(0.0); break;
+        case Tipo::Texto: x = Valor(QString()); break;
+        case Tipo::Logico: x = Valor(false); break;
       }
     }
+  };
+  for (Valores* v : {&ValoresS, &ValoresO}) {
+    normalizar(Grupo::C, v->C);
+    normalizar(Grupo::F1, v->F1);
+    normalizar(Grupo::F2, v->F2);
+    normalizar(Grupo::V, v->V);
+    normalizar(Grupo::I, v->I);
+    normalizar(Grupo::R, v->R);
+    normalizar(Grupo::SS, v->SS);
   }
 }
 

@@ -15,21 +15,4 @@ const char* CodigoGrupo(Grupo g) {
   return "";
 }
 
-std::span<Valor> Valores::Campos(Grupo g) {
-  switch (g) {
-    case Grupo::C: return C;
-    case Grupo::F1: return F1;
-    case Grupo::F2: return F2;
-    case Grupo::V: return V;
-    case Grupo::I: return I;
-    case Grupo::R: return R;
-    case Grupo::SS: return SS;
-  }
-  return {};
-}
-
-std::span<const Valor> Valores::Campos(Grupo g) const {
-  return const_cast<Valores*>(this)->Campos(g);
-}
-
 }  // namespace dorvelna

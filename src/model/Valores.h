@@ -42,8 +42,19 @@ struct Valores {
   QDate Fecha;  // nula mientras no se ha fijado
 
   // Los elementos 1..TamanoGrupo(g) del grupo (el 0 no se usa).
-  std::span<Valor> Campos(Grupo g);
-  std::span<const Valor> Campos(Grupo g) const;
+  std::span<Valor> Campos(Grupo g) {
+    switch (g) {
+      case Grupo::C: return C;
+      case Grupo::F1: return F1;
+      case Grupo::F2: return F2;
+      case Grupo::V: return V;
+      case Grupo::I: return I;
+      case Grupo::R: return R;
+      case Grupo::SS: return SS;
+    }
+    return {};
+  }
+  std::span<const Valor> Campos(Grupo g) const { return const_cast<Valores*>(this)->Campos(g); }
 
   Valor& operator()(Grupo g, int i) { return Campos(g)[i]; }
   const Valor& operator()(Grupo g, int i) const { return Campos(g)[i]; }
