@@ -63,6 +63,7 @@ void PresentarCampo(Calculo& calculo, Grupo g, Columna col, int i) {
 }  // namespace
 
 void PresentarCalculo(Calculo& calculo) {
+  calculo.AvisarCambiosExternos();
   const Valor& descripcion = calculo.ValoresS.C[1];
   calculo.Vista().PresentarTitulos(
       descripcion.EsTexto() ? descripcion.Texto() : descripcion.TextoPlano(),

@@ -67,6 +67,7 @@ void Calculo::InicializarDatos() {
   }
   ValoresS = Minimos;
   ValoresO = Minimos;
+  posiblesVacios_ = true;
   ValoresGrabados = Minimos;
 }
 
@@ -94,6 +95,19 @@ void Calculo::NormalizarTipos() {
     normalizar(Grupo::I, v->I);
     normalizar(Grupo::R, v->R);
     normalizar(Grupo::SS, v->SS);
+  }
+}
+
+void Calculo::NormalizarCampo(Grupo g, int i) {
+  if (i < 1 || i > TamanoGrupo(g)) return;
+  for (Valores* v : {&ValoresS, &ValoresO}) {
+    Valor& x = (*v)(g, i);
+    if (!x.EsVacio()) continue;
+    switch (Campo(g, i).tipo) {
+      case Tipo::Numero: x = Valor(0.0); break;
+      case Tipo::Texto: x = Valor(QString()); break;
+      case Tipo::Logico: x = Valor(false); break;
+    }
   }
 }
 

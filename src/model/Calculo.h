@@ -66,9 +66,13 @@ public:
 
   // Algún campo de entrada de ValoresS difiere de ValoresGrabados.
   bool HayCambios() const;
+  // Tras escribir en la ficha desde fuera algo más que el campo que se pasa a Calcular (leer
+  // un archivo, por ejemplo): el siguiente Calcular revisa los tipos de toda la ficha.
+  void AvisarCambiosExternos() { posiblesVacios_ = true; }
 
 private:
   void NormalizarTipos();
+  void NormalizarCampo(Grupo g, int i);
   void HabilitarCampos(Grupo g, std::initializer_list<int> guardas,
                        std::initializer_list<int> dependientes);
   void AnularCampos(Grupo g, Columna col, std::initializer_list<int> indices);
@@ -99,6 +103,8 @@ private:
 
   Pantalla pantallaNula_;
   Pantalla* pantalla_;
+  // Puede haber campos vacíos en la ficha que aún no tienen el tipo de su campo.
+  bool posiblesVacios_ = true;
 };
 
 // Resultados: costes que sólo se calculan aquí (una columna).

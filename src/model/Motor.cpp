@@ -8,7 +8,14 @@ constexpr bool EnBloqueServicio(int i) { return i >= 2 && i <= 28 && (i - 2) % 6
 }  // namespace
 
 void Calculo::Calcular(Formulario form, Columna col, int i) {
-  NormalizarTipos();
+  // Un campo vacío cuenta con el tipo de su campo. Revisar toda la ficha en cada llamada es
+  // caro; basta con el campo que se acaba de fijar, salvo tras cambios de fuera o vaciados.
+  if (posiblesVacios_) {
+    NormalizarTipos();
+    posiblesVacios_ = false;
+  } else {
+    NormalizarCampo(GrupoDeFormulario(form), i);
+  }
   const bool S = col == Columna::S;
   using enum Grupo;
 

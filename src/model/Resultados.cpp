@@ -147,6 +147,7 @@ void Calculo::CosteServicio(int bloque) {
   auto precio = [&](int campo, bool hay, Cifra importe) {
     if (!hay) {
       v.SS[campo].Vaciar();
+      posiblesVacios_ = true;
       Mostrar(SS, Columna::S, campo);
       return;
     }
