@@ -11,12 +11,12 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
-#include "entry/Formato.h"
-#include "forms/FormularioDatos.h"
-#include "shell/Arranque.h"
-#include "shell/Carpetas.h"
-#include "shell/Globales.h"
-#include "shell/VentanaPrincipal.h"
+#include "nucleo/entrada/Formato.h"
+#include "gui/formularios/FormularioDatos.h"
+#include "gui/ventana/Arranque.h"
+#include "gui/comun/Carpetas.h"
+#include "gui/ventana/Globales.h"
+#include "gui/ventana/VentanaPrincipal.h"
 
 using namespace dorvelna;
 

@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "model/Calculo.h"
+#include "nucleo/model/Calculo.h"
 
 using namespace dorvelna;
 

@@ -8,11 +8,11 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
-#include "files/LeerArchivo.h"
-#include "forms/FormularioDatos.h"
-#include "shell/Carpetas.h"
-#include "shell/Globales.h"
-#include "shell/VentanaPrincipal.h"
+#include "nucleo/archivos/LeerArchivo.h"
+#include "gui/formularios/FormularioDatos.h"
+#include "gui/comun/Carpetas.h"
+#include "gui/ventana/Globales.h"
+#include "gui/ventana/VentanaPrincipal.h"
 
 using namespace dorvelna;
 

@@ -1,6 +1,6 @@
 # Entrega como programa de escritorio: qué instala `cmake --install` y el paquete Debian
 # que construye `cpack -G DEB`. Los datos van a su sitio según GNUInstallDirs y el programa
-# los encuentra desde su propia carpeta (src/shell/Carpetas.cpp).
+# los encuentra desde su propia carpeta (src/gui/comun/Carpetas.cpp).
 include(GNUInstallDirs)
 
 set(DORVELNA_ID "es.dorvelna.Dorvelna")
@@ -10,10 +10,10 @@ set(DORVELNA_DATOS "${CMAKE_INSTALL_DATADIR}/dorvelna")
 # instalado siga encontrando sus datos aunque se instale en otro prefijo.
 file(RELATIVE_PATH DORVELNA_DATOS_RELATIVOS "${CMAKE_INSTALL_FULL_BINDIR}"
      "${CMAKE_INSTALL_FULL_DATADIR}/dorvelna")
-set_source_files_properties(src/shell/Carpetas.cpp TARGET_DIRECTORY dorvelna_gui
+set_source_files_properties(src/gui/comun/Carpetas.cpp TARGET_DIRECTORY dorvelna_gui_comun
   PROPERTIES COMPILE_DEFINITIONS
     "DORVELNA_DATOS_RELATIVOS=\"${DORVELNA_DATOS_RELATIVOS}\";DORVELNA_DATOS_INSTALADOS=\"${CMAKE_INSTALL_FULL_DATADIR}/dorvelna\"")
-set_source_files_properties(src/shell/Arranque.cpp TARGET_DIRECTORY dorvelna_gui
+set_source_files_properties(src/gui/ventana/Arranque.cpp TARGET_DIRECTORY dorvelna_gui
   PROPERTIES COMPILE_DEFINITIONS "DORVELNA_ID=\"${DORVELNA_ID}\"")
 
 install(TARGETS dorvelna dorvelna-calc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -34,10 +34,6 @@ install(FILES ${CMAKE_BINARY_DIR}/escritorio/${DORVELNA_ID}.desktop
 install(FILES ${CMAKE_BINARY_DIR}/escritorio/${DORVELNA_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-add_executable(dorvelna_iconos src/shell/GenerarIconos.cpp)
-target_link_libraries(dorvelna_iconos PRIVATE dorvelna_dialogos)
-set_target_properties(dorvelna_iconos PROPERTIES RUNTIME_OUTPUT_DIRECTORY
-                      ${CMAKE_BINARY_DIR}/herramientas)
 set(DORVELNA_LADOS_ICONO 16 24 32 48 64 128 256)
 set(DORVELNA_ICONOS)
 foreach(lado IN LISTS DORVELNA_LADOS_ICONO)

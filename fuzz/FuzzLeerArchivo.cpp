@@ -7,11 +7,11 @@
 #include <cstdlib>
 
 #include "cli/SalidaCalculadora.h"
-#include "files/ComponerArchivo.h"
-#include "files/Cp1252.h"
-#include "files/InterpretarArchivo.h"
-#include "files/LeerArchivo.h"
-#include "model/Catalogo.h"
+#include "nucleo/archivos/ComponerArchivo.h"
+#include "nucleo/archivos/Cp1252.h"
+#include "nucleo/archivos/InterpretarArchivo.h"
+#include "nucleo/archivos/LeerArchivo.h"
+#include "nucleo/model/Catalogo.h"
 
 namespace {
 

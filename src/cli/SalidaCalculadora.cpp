@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "model/Numeros.h"
+#include "nucleo/model/Numeros.h"
 
 namespace dorvelna {
 

@@ -3,8 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
-#include "files/FalloArchivo.h"
-#include "model/Calculo.h"
+#include "nucleo/archivos/FalloArchivo.h"
+#include "nucleo/model/Calculo.h"
 
 namespace dorvelna {
 

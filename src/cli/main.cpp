@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "cli/SalidaCalculadora.h"
-#include "files/LeerArchivo.h"
+#include "nucleo/archivos/LeerArchivo.h"
 
 namespace {
 

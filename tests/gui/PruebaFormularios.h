@@ -5,8 +5,8 @@
 #include <QTest>
 
 #include "VentanaPrueba.h"
-#include "entry/CampoTexto.h"
-#include "forms/FormularioDatos.h"
+#include "gui/campos/CampoTexto.h"
+#include "gui/formularios/FormularioDatos.h"
 
 namespace dorvelna::pruebas {
 

@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "Modales.h"
-#include "entry/dialogos/VentanaDuena.h"
-#include "entry/dialogos/frmMensaje.h"
-#include "shell/frmAbout.h"
+#include "gui/comun/VentanaDuena.h"
+#include "gui/comun/frmMensaje.h"
+#include "gui/comun/frmAbout.h"
 
 namespace dorvelna {
 namespace {

@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "entry/dialogos/frmMensaje.h"
-#include "entry/dialogos/frmPreguntaGrabar.h"
-#include "shell/frmAbout.h"
-#include "shell/frmSplash.h"
+#include "gui/comun/frmMensaje.h"
+#include "gui/comun/frmPreguntaGrabar.h"
+#include "gui/comun/frmAbout.h"
+#include "gui/comun/frmSplash.h"
 
 namespace dorvelna {
 namespace {

@@ -1,6 +1,6 @@
 // Abrir y grabar cálculos con frmArchivo, GrabarArchivo y la pregunta de grabar, con la
 // ventana principal de verdad.
-#include "../comun/DispositivoQueFalla.h"
+#include "comun/DispositivoQueFalla.h"
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -16,15 +16,15 @@
 
 #include "Modales.h"
 #include "VentanaPrueba.h"
-#include "entry/dialogos/frmMensaje.h"
-#include "entry/dialogos/frmPreguntaGrabar.h"
-#include "files/EscribirArchivo.h"
-#include "files/LeerArchivo.h"
-#include "files/dialogos/frmArchivo.h"
-#include "files/dialogos/frmTipoVeh.h"
-#include "shell/Carpetas.h"
-#include "shell/Globales.h"
-#include "shell/Twips.h"
+#include "gui/comun/frmMensaje.h"
+#include "gui/comun/frmPreguntaGrabar.h"
+#include "nucleo/archivos/EscribirArchivo.h"
+#include "nucleo/archivos/LeerArchivo.h"
+#include "gui/archivo/frmArchivo.h"
+#include "gui/archivo/frmTipoVeh.h"
+#include "gui/comun/Carpetas.h"
+#include "gui/ventana/Globales.h"
+#include "gui/comun/Twips.h"
 
 namespace dorvelna {
 namespace {

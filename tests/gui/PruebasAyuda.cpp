@@ -14,13 +14,13 @@
 
 #include "Modales.h"
 #include "VentanaPrueba.h"
-#include "forms/FormularioDatos.h"
-#include "shell/ArchivoChm.h"
-#include "shell/Ayuda.h"
-#include "shell/Carpetas.h"
-#include "shell/MapaContenido.h"
-#include "shell/NavegadorChm.h"
-#include "shell/VentanaAyuda.h"
+#include "gui/formularios/FormularioDatos.h"
+#include "gui/ayuda/ArchivoChm.h"
+#include "gui/ayuda/Ayuda.h"
+#include "gui/comun/Carpetas.h"
+#include "gui/ayuda/MapaContenido.h"
+#include "gui/ayuda/NavegadorChm.h"
+#include "gui/ayuda/VentanaAyuda.h"
 
 namespace dorvelna {
 namespace {

@@ -11,8 +11,8 @@
 
 #include "Modales.h"
 #include "PruebaFormularios.h"
-#include "files/LeerArchivo.h"
-#include "shell/Twips.h"
+#include "nucleo/archivos/LeerArchivo.h"
+#include "gui/comun/Twips.h"
 
 namespace dorvelna {
 namespace {

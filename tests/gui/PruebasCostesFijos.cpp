@@ -7,10 +7,10 @@
 
 #include "Modales.h"
 #include "PruebaFormularios.h"
-#include "entry/Formato.h"
-#include "files/EscribirArchivo.h"
-#include "files/LeerArchivo.h"
-#include "model/Catalogo.h"
+#include "nucleo/entrada/Formato.h"
+#include "nucleo/archivos/EscribirArchivo.h"
+#include "nucleo/archivos/LeerArchivo.h"
+#include "nucleo/model/Catalogo.h"
 
 namespace dorvelna {
 namespace {

@@ -9,9 +9,9 @@
 
 #include "Modales.h"
 #include "VentanaPrueba.h"
-#include "forms/FormularioDatos.h"
-#include "shell/Rueda.h"
-#include "shell/Twips.h"
+#include "gui/formularios/FormularioDatos.h"
+#include "gui/ventana/Rueda.h"
+#include "gui/comun/Twips.h"
 
 namespace dorvelna {
 namespace {

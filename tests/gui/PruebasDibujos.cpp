@@ -2,7 +2,7 @@
 #include <QRect>
 #include <gtest/gtest.h>
 
-#include "shell/Dibujos.h"
+#include "gui/comun/Dibujos.h"
 
 namespace dorvelna {
 namespace {

@@ -13,10 +13,10 @@
 
 #include "Modales.h"
 #include "VentanaPrueba.h"
-#include "entry/CampoTexto.h"
-#include "forms/FormularioDatos.h"
-#include "forms/Tarta.h"
-#include "shell/Impresion.h"
+#include "gui/campos/CampoTexto.h"
+#include "gui/formularios/FormularioDatos.h"
+#include "gui/formularios/Tarta.h"
+#include "gui/ventana/Impresion.h"
 
 namespace dorvelna {
 namespace {

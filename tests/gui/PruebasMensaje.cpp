@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "Modales.h"
-#include "entry/dialogos/VentanaDuena.h"
-#include "entry/dialogos/frmMensaje.h"
-#include "shell/Twips.h"
+#include "gui/comun/VentanaDuena.h"
+#include "gui/comun/frmMensaje.h"
+#include "gui/comun/Twips.h"
 
 namespace dorvelna {
 namespace {

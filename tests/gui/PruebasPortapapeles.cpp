@@ -9,7 +9,7 @@
 
 #include "Modales.h"
 #include "VentanaPrueba.h"
-#include "forms/FormularioDatos.h"
+#include "gui/formularios/FormularioDatos.h"
 
 namespace dorvelna {
 namespace {

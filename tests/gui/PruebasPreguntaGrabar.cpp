@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "Modales.h"
-#include "entry/dialogos/VentanaDuena.h"
-#include "entry/dialogos/frmMensaje.h"
-#include "entry/dialogos/frmPreguntaGrabar.h"
+#include "gui/comun/VentanaDuena.h"
+#include "gui/comun/frmMensaje.h"
+#include "gui/comun/frmPreguntaGrabar.h"
 
 namespace dorvelna {
 namespace {

@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "Modales.h"
-#include "shell/Twips.h"
-#include "shell/frmSplash.h"
+#include "gui/comun/Twips.h"
+#include "gui/comun/frmSplash.h"
 
 namespace dorvelna {
 namespace {

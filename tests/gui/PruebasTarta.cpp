@@ -5,8 +5,8 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-#include "forms/Tarta.h"
-#include "shell/Twips.h"
+#include "gui/formularios/Tarta.h"
+#include "gui/comun/Twips.h"
 
 namespace dorvelna {
 namespace {

@@ -15,13 +15,13 @@
 
 #include "Modales.h"
 #include "VentanaPrueba.h"
-#include "entry/CampoTexto.h"
-#include "entry/Formato.h"
-#include "entry/dialogos/frmPreguntaGrabar.h"
-#include "files/EscribirArchivo.h"
-#include "forms/FormularioDatos.h"
-#include "model/Catalogo.h"
-#include "shell/Globales.h"
+#include "gui/campos/CampoTexto.h"
+#include "nucleo/entrada/Formato.h"
+#include "gui/comun/frmPreguntaGrabar.h"
+#include "nucleo/archivos/EscribirArchivo.h"
+#include "gui/formularios/FormularioDatos.h"
+#include "nucleo/model/Catalogo.h"
+#include "gui/ventana/Globales.h"
 
 namespace dorvelna {
 namespace {

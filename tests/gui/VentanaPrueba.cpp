@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "files/dialogos/frmTipoVeh.h"
-#include "shell/Carpetas.h"
-#include "shell/Globales.h"
+#include "gui/archivo/frmTipoVeh.h"
+#include "gui/comun/Carpetas.h"
+#include "gui/ventana/Globales.h"
 
 namespace dorvelna::pruebas {
 

@@ -7,8 +7,8 @@
 #include <memory>
 #include <ostream>
 
-#include "model/Calculo.h"
-#include "shell/VentanaPrincipal.h"
+#include "nucleo/model/Calculo.h"
+#include "gui/ventana/VentanaPrincipal.h"
 
 // Para que GoogleTest muestre los textos de Qt legibles al fallar.
 inline void PrintTo(const QString& texto, std::ostream* salida) {

@@ -1,0 +1,12 @@
+#include <QApplication>
+#include <QLocale>
+
+#include "nucleo/entrada/Formato.h"
+#include "gui/ventana/Arranque.h"
+#include "gui/ventana/Comprobacion.h"
+
+int main(int argc, char* argv[]) {
+  QApplication aplicacion(argc, argv);
+  if (dorvelna::PideComprobacion(aplicacion.arguments())) return dorvelna::Comprobar(aplicacion);
+  return dorvelna::Main(aplicacion);
+}

@@ -1,0 +1,88 @@
+#include "gui/comun/frmPreguntaGrabar.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QStyle>
+
+#include "gui/comun/EtiquetaMensaje.h"
+#include "gui/comun/VentanaDuena.h"
+#include "gui/comun/Twips.h"
+
+namespace dorvelna {
+
+bool Cancelado = true;
+
+namespace {
+QPushButton* CrearBoton(QWidget* padre, const char* nombre, const QString& leyenda, int left) {
+  auto* boton = new QPushButton(leyenda, padre);
+  boton->setObjectName(QString::fromLatin1(nombre));
+  boton->setGeometry(RectTwips(left, 2520, 1005, 375));
+  return boton;
+}
+}  // namespace
+
+frmPreguntaGrabar::frmPreguntaGrabar(std::function<void()> grabarArchivo, QWidget* duena)
+    : QDialog(duena), grabarArchivo_(std::move(grabarArchivo)) {
+  Cancelado = true;
+  setObjectName(QStringLiteral("frmPreguntaGrabar"));
+  setWindowTitle(QStringLiteral("Título"));
+
+  picPregunta = new QLabel(this);
+  picPregunta->setObjectName(QStringLiteral("picPregunta"));
+  picPregunta->setGeometry(RectTwips(2080, 60, 480, 480));
+  picPregunta->setAlignment(Qt::AlignCenter);
+  picPregunta->setPixmap(style()
+                             ->standardIcon(QStyle::SP_MessageBoxQuestion, nullptr, this)
+                             .pixmap(picPregunta->size()));
+
+  Frame1 = new QGroupBox(this);
+  Frame1->setObjectName(QStringLiteral("Frame1"));
+  Frame1->setGeometry(RectTwips(240, 600, 4155, 1695));
+  lblMensaje = new QLabel(Frame1);
+  lblMensaje->setObjectName(QStringLiteral("lblMensaje"));
+  lblMensaje->setGeometry(RectTwips(240, 300, 3615, 1155));
+  lblMensaje->setTextFormat(Qt::PlainText);
+  lblMensaje->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  lblMensaje->setWordWrap(true);
+  lblMensaje->setText(TextoConSaltos(QStringLiteral(
+      "Se han modificado los datos.\r\n\r\n¿Quieres guardar los cambios realizados?")));
+
+  cmbSi = CrearBoton(this, "cmbSi", QStringLiteral("Si"), 480);
+  cmbNo = CrearBoton(this, "cmbNo", QStringLiteral("No"), 1800);
+  cmbCancelar = CrearBoton(this, "cmbCancelar", QStringLiteral("Cancelar"), 3120);
+  connect(cmbSi, &QPushButton::clicked, this, &frmPreguntaGrabar::ResponderSi);
+  connect(cmbNo, &QPushButton::clicked, this, &frmPreguntaGrabar::ResponderNo);
+  connect(cmbCancelar, &QPushButton::clicked, this, &frmPreguntaGrabar::ResponderCancelar);
+
+  setFixedSize(TwipsAPixeles(4635), TwipsAPixeles(3255));
+}
+
+// La pregunta se cierra antes de grabar: el diálogo de grabar o el mensaje de grabado se
+// abren ya sin ella delante.
+void frmPreguntaGrabar::ResponderSi() {
+  done(QDialog::Accepted);
+  if (grabarArchivo_) grabarArchivo_();
+  Cancelado = false;
+}
+
+void frmPreguntaGrabar::ResponderNo() {
+  Cancelado = false;
+  done(QDialog::Accepted);
+}
+
+void frmPreguntaGrabar::ResponderCancelar() {
+  Cancelado = true;
+  reject();
+}
+
+bool PreguntarGrabar(const QString& titulo, const std::function<void()>& grabarArchivo) {
+  QPointer<frmPreguntaGrabar> dialogo = new frmPreguntaGrabar(grabarArchivo, VentanaDuena());
+  dialogo->setWindowTitle(titulo);
+  dialogo->exec();
+  delete dialogo.data();
+  return Cancelado;
+}
+
+}  // namespace dorvelna

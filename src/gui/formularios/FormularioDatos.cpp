@@ -1,0 +1,166 @@
+#include "gui/formularios/FormularioDatos.h"
+
+#include <QApplication>
+
+#include "gui/campos/CampoTexto.h"
+#include "gui/campos/BotonOpcion.h"
+#include "gui/ventana/Globales.h"
+#include "gui/ventana/VentanaPrincipal.h"
+#include "nucleo/model/Catalogo.h"
+#include "gui/comun/Twips.h"
+
+namespace dorvelna {
+
+QColor Colores::Entrada() { return QApplication::palette().color(QPalette::Active, QPalette::Base); }
+
+QColor Colores::Calculado() { return QColor(168, 168, 168); }
+
+void PintarFondo(QWidget* w, const QColor& color) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::Window, color);
+  w->setPalette(p);
+  w->setAutoFillBackground(true);
+}
+
+FormularioDatos::FormularioDatos(Formulario tipo, const QString& titulo, QWidget* padre)
+    : QWidget(padre), tipo_(tipo), titulo_(titulo) {
+  setObjectName(QString::fromLatin1(NombreFormulario(tipo)));
+}
+
+void FormularioDatos::Construir(int anchoColumna, int altoColumna, bool conColumnaO) {
+  const int anchoTotal = 11235;
+  const int altoTotal = 420 + altoColumna + 180;
+  Frame1 = new QGroupBox(this);
+  Frame1->setObjectName(QStringLiteral("Frame1"));
+  Frame1->setProperty("Tag", titulo_);
+  Frame1->setGeometry(RectTwips(0, 0, anchoTotal, altoTotal));
+  PintarFondo(Frame1, palette().color(QPalette::Window));
+
+  FrameS = NuevoMarco(Frame1, QStringLiteral("Cálculo Personalizado"), 180, 420, anchoColumna,
+                      altoColumna, Colores::MarcoS);
+  FrameS->setObjectName(QStringLiteral("FrameS"));
+  ConstruirColumna(FrameS, Columna::S);
+  int alto = std::max(altoColumna, AltoContenido(FrameS));
+  if (conColumnaO) {
+    FrameO = NuevoMarco(Frame1, QStringLiteral("Calibrario de Costes"), 5700, 420, anchoColumna,
+                        altoColumna, Colores::MarcoO);
+    FrameO->setObjectName(QStringLiteral("FrameO"));
+    ConstruirColumna(FrameO, Columna::O);
+    alto = std::max(alto, AltoContenido(FrameO));
+    FrameO->resize(FrameO->width(), TwipsAPixeles(alto));
+  }
+  FrameS->resize(FrameS->width(), TwipsAPixeles(alto));
+  Frame1->resize(Frame1->width(), TwipsAPixeles(420 + alto + 180));
+  resize(Frame1->size());
+}
+
+int AltoContenido(QWidget* marco) {
+  int abajo = 0;
+  for (QWidget* hijo : marco->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    abajo = std::max(abajo, hijo->geometry().bottom() + 1);
+  }
+  return PixelesATwips(abajo) + 120;
+}
+
+void AjustarAlto(QWidget* marco) {
+  marco->resize(marco->width(), TwipsAPixeles(AltoContenido(marco)));
+}
+
+CampoTexto* FormularioDatos::Control(Columna col, int indice) const {
+  const auto& campos = col == Columna::S ? camposS_ : camposO_;
+  auto it = campos.find(indice);
+  return it == campos.end() ? nullptr : it->second;
+}
+
+QWidget* FormularioDatos::ControlActivo() const {
+  if (activo_ && activo_->isEnabled() && activo_->isVisibleTo(const_cast<FormularioDatos*>(this)))
+    return activo_;
+  // El primero, en el orden de tabulación, que puede recibir el foco.
+  QWidget* w = const_cast<FormularioDatos*>(this)->nextInFocusChain();
+  while (w && w != this) {
+    if (isAncestorOf(w) && w->isEnabled() && w->isVisibleTo(const_cast<FormularioDatos*>(this)) &&
+        (w->focusPolicy() & Qt::TabFocus)) {
+      return w;
+    }
+    w = w->nextInFocusChain();
+  }
+  return nullptr;
+}
+
+CampoTexto* FormularioDatos::NuevoCampo(QWidget* contenedor, Columna col, int indice, int left,
+                                        int top, int width, int height) {
+  auto* campo = new CampoTexto(this, GrupoDatos(), col, indice, contenedor);
+  campo->setGeometry(RectTwips(left, top, width, height));
+  (col == Columna::S ? camposS_ : camposO_)[indice] = campo;
+  return campo;
+}
+
+QLabel* FormularioDatos::NuevaEtiqueta(QWidget* contenedor, const QString& texto, int left,
+                                       int top, int width, int height,
+                                       Qt::Alignment alineacion) {
+  auto* etiqueta = new QLabel(texto, contenedor);
+  QRect caja = RectTwips(left, top, width, height);
+  // Un rótulo largo crece hacia abajo en lugar de quedar cortado.
+  const int necesario =
+      etiqueta->fontMetrics()
+          .boundingRect(QRect(0, 0, caja.width(), 100000), Qt::TextWordWrap, texto)
+          .height();
+  if (necesario > caja.height()) caja.setHeight(necesario);
+  etiqueta->setGeometry(caja);
+  etiqueta->setAlignment(alineacion);
+  etiqueta->setWordWrap(true);
+  return etiqueta;
+}
+
+QGroupBox* FormularioDatos::NuevoMarco(QWidget* contenedor, const QString& titulo, int left,
+                                       int top, int width, int height, const QColor& fondo) {
+  auto* marco = new QGroupBox(titulo, contenedor);
+  marco->setGeometry(RectTwips(left, top, width, height));
+  PintarFondo(marco, fondo);
+  return marco;
+}
+
+}  // namespace dorvelna
+
+namespace dorvelna {
+
+QGroupBox* FormularioDatos::NuevaPareja(QWidget* contenedor, Seccion sec, Columna col,
+                                        const QString& marco, const QString& opcion,
+                                        const QString& texto1, const QString& texto2,
+                                        const QString& ayuda, int left, int top, int width,
+                                        int height) {
+  const bool S = col == Columna::S;
+  QGroupBox* caja = NuevoMarco(contenedor, QString(), left, top, width, height,
+                               S ? Colores::SubmarcoS : Colores::SubmarcoO);
+  caja->setObjectName(marco);
+  if (S) caja->setToolTip(ayuda);
+  const int alto = (height - 120) / 2;
+  std::array<QAbstractButton*, 2> botones{};
+  for (int k = 1; k <= 2; ++k) {
+    auto* boton = new BotonOpcion(this, opcion, k, k == 1 ? texto1 : texto2, caja);
+    boton->setGeometry(RectTwips(120, 60 + (k - 1) * alto, width - 180, alto));
+    boton->setEnabled(S);
+    boton->setAutoExclusive(true);
+    if (S) {
+      connect(boton, &QAbstractButton::clicked, this, [this, sec, k] {
+        Principal->Datos().CambiarModo(sec, Columna::S, k == 1);
+      });
+    }
+    botones[k - 1] = boton;
+  }
+  botones[0]->setChecked(true);
+  parejas_[{sec, col}] = botones;
+  return caja;
+}
+
+void FormularioDatos::MarcarPareja(Seccion sec, Columna col, bool primeraOpcion) {
+  auto it = parejas_.find({sec, col});
+  if (it == parejas_.end()) return;
+  it->second[primeraOpcion ? 0 : 1]->setChecked(true);
+}
+
+void FormularioDatos::ModoAplicado(Seccion sec, Columna col, bool primeraOpcion) {
+  MarcarPareja(sec, col, primeraOpcion);
+}
+
+}  // namespace dorvelna

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QColor>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <map>
+
+#include "nucleo/model/Calculo.h"
+
+namespace dorvelna {
+
+class CampoTexto;
+
+// Colores de las dos columnas (fondo del marco de columna y de sus submarcos).
+namespace Colores {
+inline const QColor MarcoS(192, 192, 255);
+inline const QColor SubmarcoS(234, 234, 255);
+inline const QColor MarcoO(192, 192, 192);
+inline const QColor SubmarcoO(224, 224, 224);
+QColor Entrada();    // fondo de un campo de entrada
+QColor Calculado();  // fondo de un campo calculado o de referencia
+}  // namespace Colores
+
+// Un formulario de datos: Frame1 (marco exterior con su título guardado aparte), la columna
+// S "Cálculo Personalizado" y la columna O "Calibrario de Costes". Cada formulario concreto
+// construye una columna; la misma construcción sirve para las dos.
+class FormularioDatos : public QWidget {
+  Q_OBJECT
+public:
+  FormularioDatos(Formulario tipo, const QString& titulo, QWidget* padre);
+
+  Formulario Tipo() const { return tipo_; }
+  Grupo GrupoDatos() const { return GrupoDeFormulario(tipo_); }
+  QString Titulo() const { return titulo_; }
+
+  QGroupBox* Frame1 = nullptr;
+  QGroupBox* FrameS = nullptr;
+  QGroupBox* FrameO = nullptr;  // nulo en frmServicio
+
+  CampoTexto* Control(Columna col, int indice) const;
+  // Control que recibe el foco al volver al formulario.
+  QWidget* ControlActivo() const;
+  void RecordarActivo(QWidget* control) { activo_ = control; }
+
+  // Avisos de la pantalla del núcleo que sólo algunos formularios atienden. Por omisión,
+  // un cambio de modo marca el botón elegido de su pareja.
+  virtual void ModoAplicado(Seccion sec, Columna col, bool primeraOpcion);
+  virtual void ComentarioCambiado(Columna, const QString& /*texto*/) {}
+  virtual void FilasIndirectasVisibles(Columna, bool /*visibles*/) {}
+  virtual void ResultadosCalculados(Columna) {}
+  virtual void MostrarResultado(Columna, int /*indice*/, const Valor&) {}
+
+protected:
+  // Crea Frame1 y los marcos de columna del tamaño dado (twips) y construye cada columna.
+  void Construir(int anchoColumna, int altoColumna, bool conColumnaO = true);
+  virtual void ConstruirColumna(QGroupBox* marco, Columna col) = 0;
+
+  CampoTexto* NuevoCampo(QWidget* contenedor, Columna col, int indice, int left, int top,
+                         int width, int height = 285);
+  QLabel* NuevaEtiqueta(QWidget* contenedor, const QString& texto, int left, int top, int width,
+                        int height = 285, Qt::Alignment alineacion = Qt::AlignLeft | Qt::AlignVCenter);
+  QGroupBox* NuevoMarco(QWidget* contenedor, const QString& titulo, int left, int top, int width,
+                        int height, const QColor& fondo);
+  // Pareja de opciones en su marco (FrameSD, OptionSD(1), OptionSD(2)...). En la columna S
+  // el marco lleva su ayuda y los botones cambian el modo; en la O es un reflejo apagado.
+  QGroupBox* NuevaPareja(QWidget* contenedor, Seccion sec, Columna col, const QString& marco,
+                         const QString& opcion, const QString& texto1, const QString& texto2,
+                         const QString& ayuda, int left, int top, int width, int height);
+  void MarcarPareja(Seccion sec, Columna col, bool primeraOpcion);
+
+private:
+  Formulario tipo_;
+  QString titulo_;
+  std::map<int, CampoTexto*> camposS_;
+  std::map<int, CampoTexto*> camposO_;
+  std::map<std::pair<Seccion, Columna>, std::array<QAbstractButton*, 2>> parejas_;
+  QPointer<QWidget> activo_;
+};
+
+void PintarFondo(QWidget* w, const QColor& color);
+// Alto (twips) que ocupan los hijos de un marco, con un margen abajo; y ajustarlo a él.
+int AltoContenido(QWidget* marco);
+void AjustarAlto(QWidget* marco);
+
+}  // namespace dorvelna

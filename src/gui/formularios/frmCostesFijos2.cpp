@@ -1,0 +1,152 @@
+#include "gui/formularios/frmCostesFijos2.h"
+
+#include <QLabel>
+#include <algorithm>
+#include <iterator>
+
+#include "gui/campos/CampoTexto.h"
+#include "gui/formularios/FabricaFormularios.h"
+#include "gui/comun/Twips.h"
+
+namespace dorvelna {
+
+namespace {
+
+// Medidas (twips) dentro de los submarcos: rótulos a la izquierda, la columna de importes a
+// la derecha y, sólo para el plus por kilómetro, una columna intermedia.
+constexpr int kAnchoSubmarco = 5100;
+constexpr int kRotulo = 120, kSangria = 300;
+constexpr int kMedio = 2580, kCifra = 3840, kAnchoCifra = 1140;
+constexpr int kFila = 330;
+constexpr int kAnchoPareja = 1680, kAltoPareja = 600;
+
+struct FilaImporte {
+  const char* rotulo;
+  int indice;
+};
+
+// Desglose de los seguros y de los costes fiscales, de arriba abajo, y su total.
+constexpr FilaImporte kSeguros[] = {{"Seguro obligatorio del autocar", 10},
+                                    {"Responsabilidad civil", 11},
+                                    {"Seguro obligatorio de viajeros", 12},
+                                    {"Defensa y reclamación de daños", 13},
+                                    {"Seguro de accidentes del conductor", 14},
+                                    {"Seguro de incendios", 15},
+                                    {"Daños propios", 16},
+                                    {"Asistencia en viaje", 29},
+                                    {"Rotura de lunas", 30},
+                                    {"Otros", 17},
+                                    {"Coste total anual", 18}};
+constexpr FilaImporte kFiscales[] = {
+    {"Visados", 20},
+    {"Inspección Técnica de Vehículos (ITV)", 21},
+    {"Impuesto de Actividades Económicas (IAE) repercutible a este autocar", 22},
+    {"Impuesto de Vehículos de Tracción Mecánica (IVTM)", 23},
+    {"Revisión tacógrafo", 24},
+    {"Tasas de estación del autocar", 25},
+    {"Tasas de estación de los viajeros del autocar", 26},
+    {"Otros", 27},
+    {"Coste total anual", 28}};
+
+}  // namespace
+
+frmCostesFijos2::frmCostesFijos2(QWidget* padre)
+    : FormularioDatos(Formulario::CostesFijos2, TituloFormulario(Formulario::CostesFijos2), padre) {
+  Construir(5340, 4000);
+}
+
+void frmCostesFijos2::ConstruirColumna(QGroupBox* marco, Columna col) {
+  const bool S = col == Columna::S;
+  const QColor fondo = S ? Colores::SubmarcoS : Colores::SubmarcoO;
+  const QString desglosado = QStringLiteral("Desglosado"), total = QStringLiteral("Total");
+  auto alto = [](QWidget* w) { return PixelesATwips(w->height()); };
+  auto negrita = [](QLabel* l) {
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    return l;
+  };
+  // Fila: rótulo y campo en la columna de importes (y otro en la intermedia si lo hay); los
+  // campos se centran en la altura del rótulo, que puede ocupar varias líneas.
+  auto fila = [&](QGroupBox* m, int& y, const QString& rotulo, int indice, int x = kRotulo,
+                  int intermedio = 0) {
+    QLabel* r = NuevaEtiqueta(m, rotulo, x, y, (intermedio ? kMedio : kCifra) - 120 - x);
+    const int altoRotulo = alto(r);
+    const int arriba = y + std::max(0, (altoRotulo - 285) / 2);
+    if (intermedio) NuevoCampo(m, col, intermedio, kMedio, arriba, kAnchoCifra);
+    NuevoCampo(m, col, indice, kCifra, arriba, kAnchoCifra);
+    y += std::max(altoRotulo + 60, kFila);
+  };
+  auto unidad = [&](QGroupBox* m, int x, int y, const QString& texto, int altoUnidad = 240) {
+    return NuevaEtiqueta(m, texto, x, y, kAnchoCifra, altoUnidad,
+                         Qt::AlignHCenter | Qt::AlignBottom);
+  };
+
+  // Personal, con sus dietas y plus de actividad.
+  QGroupBox* personal = NuevoMarco(
+      marco, S ? QStringLiteral("Personal") : QStringLiteral("Personal (costes medios nacionales)"),
+      120, 300, kAnchoSubmarco, 3000, fondo);
+  int y = 300;
+  unidad(personal, kCifra, y, QStringLiteral("Euros"));
+  y += 240;
+  fila(personal, y,
+       QStringLiteral("Coste total anual del personal de a bordo, incluidos costes de empresa "
+                      "(Seguridad Social y otros)"),
+       1);
+  y += 30;
+  NuevaPareja(personal, Seccion::Dietas, col,
+              S ? QStringLiteral("FrameSD") : QStringLiteral("FrameOD"),
+              S ? QStringLiteral("OptionSD") : QStringLiteral("OptionOD"), desglosado, total,
+              QStringLiteral("Elegir la forma de introducir los costes anuales de dietas y plus de "
+                             "actividad"),
+              kCifra + kAnchoCifra - kAnchoPareja, y, kAnchoPareja, kAltoPareja);
+  negrita(NuevaEtiqueta(personal, QStringLiteral("Dietas y plus de actividad:"), kRotulo, y,
+                        kCifra + kAnchoCifra - kAnchoPareja - 120 - kRotulo, kAltoPareja));
+  y += kAltoPareja + 60;
+  negrita(NuevaEtiqueta(personal, QStringLiteral("Dietas anuales:"), kRotulo, y, kCifra - 240));
+  y += kFila - 45;
+  fila(personal, y, QStringLiteral("Dieta total diaria del personal de a bordo (Euros / día)"), 3,
+       kSangria);
+  fila(personal, y, QStringLiteral("Número de días con dieta al año"), 4, kSangria);
+  fila(personal, y, QStringLiteral("Dieta total anual (Euros)"), 5, kSangria);
+  y += 30;
+  unidad(personal, kMedio, y, QStringLiteral("Euros / km"));
+  unidad(personal, kCifra, y, QStringLiteral("Euros"));
+  y += 240;
+  fila(personal, y, QStringLiteral("Plus de actividad anual del personal de a bordo"), 7, kRotulo,
+       6);
+  fila(personal, y,
+       QStringLiteral("Dietas y plus de actividad anuales del personal de a bordo (Euros)"), 8);
+  AjustarAlto(personal);
+
+  // Seguros y costes fiscales: la pareja arriba a la izquierda, el encabezado de la columna
+  // de importes a su altura y las filas del desglose con el total al final.
+  int top = 300 + alto(personal) + 120;
+  auto bloque = [&](const QString& titulo, Seccion sec, const QString& marcoS,
+                    const QString& marcoO, const QString& opcionS, const QString& opcionO,
+                    const QString& ayuda, const auto& filas) {
+    QGroupBox* m = NuevoMarco(marco, titulo, 120, top, kAnchoSubmarco, 3000, fondo);
+    int y = 300;
+    NuevaPareja(m, sec, col, S ? marcoS : marcoO, S ? opcionS : opcionO, desglosado, total, ayuda,
+                kRotulo, y, kAnchoPareja, kAltoPareja);
+    // Un poco más ancho que la columna, para que quepa en dos líneas.
+    NuevaEtiqueta(m, QStringLiteral("Costes anuales (Euros)"), kCifra - 60, y, kAnchoCifra + 120,
+                  kAltoPareja, Qt::AlignHCenter | Qt::AlignBottom);
+    y += kAltoPareja + 90;
+    const int ultima = static_cast<int>(std::size(filas)) - 1;
+    for (int k = 0; k <= ultima; ++k) {
+      if (k == ultima) y += 45;
+      fila(m, y, QString::fromUtf8(filas[k].rotulo), filas[k].indice);
+    }
+    AjustarAlto(m);
+    top += alto(m) + 120;
+  };
+  bloque(QStringLiteral("Seguros"), Seccion::Seguros, QStringLiteral("FrameSG"),
+         QStringLiteral("FrameOG"), QStringLiteral("OptionSG"), QStringLiteral("OptionOG"),
+         QStringLiteral("Elegir la forma de introducir los costes anuales de seguros"), kSeguros);
+  bloque(QStringLiteral("Costes fiscales"), Seccion::Fiscales, QStringLiteral("FrameSF"),
+         QStringLiteral("FrameOF"), QStringLiteral("OptionSF"), QStringLiteral("OptionOF"),
+         QStringLiteral("Elegir la forma de introducir los costes fiscales anuales"), kFiscales);
+}
+
+}  // namespace dorvelna

@@ -1,0 +1,38 @@
+#include "gui/ventana/Arranque.h"
+
+#include <QApplication>
+
+#include "nucleo/entrada/Formato.h"
+#include "gui/comun/Dibujos.h"
+#include "gui/ventana/Globales.h"
+#include "gui/ventana/VentanaPrincipal.h"
+#include "gui/comun/frmSplash.h"
+
+namespace dorvelna {
+
+void PrepararAplicacion(QApplication& aplicacion) {
+  aplicacion.setApplicationName(QStringLiteral("Dorvelna"));
+  aplicacion.setWindowIcon(IconoPrograma());
+#ifdef DORVELNA_ID
+  // Enlaza las ventanas con la entrada instalada del menú de aplicaciones.
+  aplicacion.setDesktopFileName(QStringLiteral(DORVELNA_ID));
+#endif
+  QFont letra = aplicacion.font();
+  letra.setPointSizeF(8.25);
+  aplicacion.setFont(letra);
+}
+
+int Main(QApplication& aplicacion, bool conPresentacion) {
+  PrepararAplicacion(aplicacion);
+  NombreArchivo.clear();
+  SeparadorDecimal = ObtenerSeparadorDecimal();
+  MostrarCeros = false;
+  if (conPresentacion) MostrarPresentacion();
+
+  VentanaPrincipal ventana(Programa());
+  ventana.show();
+  ventana.Cargar();
+  return aplicacion.exec();
+}
+
+}  // namespace dorvelna

@@ -1,0 +1,105 @@
+#include "gui/ventana/PantallaQt.h"
+
+#include <QLocale>
+
+#include "gui/campos/CampoTexto.h"
+#include "gui/campos/EdicionCampos.h"
+#include "gui/formularios/FormularioDatos.h"
+#include "gui/ventana/Globales.h"
+#include "gui/ventana/VentanaPrincipal.h"
+
+namespace dorvelna {
+
+namespace {
+
+constexpr Formulario kSiete[] = {Formulario::Caracteristicas, Formulario::CostesFijos1,
+                                 Formulario::CostesFijos2,    Formulario::CostesVariables,
+                                 Formulario::CostesIndirectos, Formulario::Resultados,
+                                 Formulario::Servicio};
+
+Formulario FormularioDeSeccion(Seccion s) {
+  switch (s) {
+    case Seccion::AdquisicionAutocar:
+    case Seccion::AdquisicionEquipos: return Formulario::CostesFijos1;
+    case Seccion::Dietas:
+    case Seccion::Seguros:
+    case Seccion::Fiscales: return Formulario::CostesFijos2;
+    case Seccion::Indirectos: return Formulario::CostesIndirectos;
+  }
+  return Formulario::CostesFijos1;
+}
+
+}  // namespace
+
+QString FechaCorta(const QDate& fecha) {
+  return QLocale().toString(fecha, QLocale::ShortFormat);
+}
+
+void PantallaQt::MostrarCampo(Grupo g, Columna col, int indice, const Valor& valor) {
+  FormularioDatos* form = ventana_.ObtenerFormulario(FormularioDeGrupo(g));
+  if (g == Grupo::R) {
+    form->MostrarResultado(col, indice, valor);
+    return;
+  }
+  if (CampoTexto* control = form->Control(col, indice)) MostrarValor(valor, control, MostrarCeros);
+}
+
+void PantallaQt::VaciarCampo(Grupo g, Columna col, int indice) {
+  if (CampoTexto* control = ventana_.ObtenerFormulario(FormularioDeGrupo(g))->Control(col, indice)) {
+    control->setText(QString());
+  }
+}
+
+void PantallaQt::PonerAspecto(Grupo g, Columna col, int indice, Aspecto aspecto) {
+  if (CampoTexto* control = ventana_.ObtenerFormulario(FormularioDeGrupo(g))->Control(col, indice)) {
+    control->PonerAspecto(aspecto);
+  }
+}
+
+void PantallaQt::ReescribirTitulos(const QString& descripcion) {
+  for (Formulario f : kSiete) {
+    FormularioDatos* form = ventana_.ObtenerFormulario(f);
+    form->Frame1->setTitle(form->Titulo() + QStringLiteral("     (") + descripcion +
+                           QStringLiteral(")"));
+  }
+}
+
+void PantallaQt::PresentarTitulos(const QString& descripcion, const QDate& fechaS,
+                                  const QDate& fechaO) {
+  for (Formulario f : kSiete) {
+    FormularioDatos* form = ventana_.ObtenerFormulario(f);
+    form->Frame1->setTitle(form->Titulo() + QStringLiteral("     (") + descripcion +
+                           QStringLiteral(")"));
+    form->FrameS->setTitle(form->FrameS->title() + QStringLiteral(" (") + FechaCorta(fechaS) +
+                           QStringLiteral(")"));
+    if (f != Formulario::Servicio && form->FrameO) {
+      form->FrameO->setTitle(form->FrameO->title() + QStringLiteral(" (") +
+                             FechaCorta(fechaO) + QStringLiteral(")"));
+    }
+  }
+}
+
+void PantallaQt::FechaGrabada(const QDate& fechaS) {
+  for (Formulario f : kSiete) {
+    ventana_.ObtenerFormulario(f)->FrameS->setTitle(QStringLiteral("Cálculo Personalizado (") +
+                                             FechaCorta(fechaS) + QStringLiteral(")"));
+  }
+}
+
+void PantallaQt::FilasIndirectasVisibles(Columna col, bool visibles) {
+  ventana_.ObtenerFormulario(Formulario::Resultados)->FilasIndirectasVisibles(col, visibles);
+}
+
+void PantallaQt::ResultadosCalculados(Columna col) {
+  ventana_.ObtenerFormulario(Formulario::Resultados)->ResultadosCalculados(col);
+}
+
+void PantallaQt::ComentarioCambiado(Columna col, const QString& texto) {
+  ventana_.ObtenerFormulario(Formulario::CostesIndirectos)->ComentarioCambiado(col, texto);
+}
+
+void PantallaQt::ModoAplicado(Seccion sec, Columna col, bool primeraOpcion) {
+  ventana_.ObtenerFormulario(FormularioDeSeccion(sec))->ModoAplicado(sec, col, primeraOpcion);
+}
+
+}  // namespace dorvelna

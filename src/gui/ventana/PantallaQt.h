@@ -1,0 +1,33 @@
+#pragma once
+
+#include "nucleo/model/Pantalla.h"
+
+namespace dorvelna {
+
+class VentanaPrincipal;
+
+// La pantalla del núcleo hecha con los formularios de la ventana principal.
+class PantallaQt : public Pantalla {
+public:
+  explicit PantallaQt(VentanaPrincipal& ventana) : ventana_(ventana) {}
+
+  void MostrarCampo(Grupo g, Columna col, int indice, const Valor& valor) override;
+  void VaciarCampo(Grupo g, Columna col, int indice) override;
+  void PonerAspecto(Grupo g, Columna col, int indice, Aspecto aspecto) override;
+  void ReescribirTitulos(const QString& descripcion) override;
+  void PresentarTitulos(const QString& descripcion, const QDate& fechaS,
+                        const QDate& fechaO) override;
+  void FechaGrabada(const QDate& fechaS) override;
+  void FilasIndirectasVisibles(Columna col, bool visibles) override;
+  void ResultadosCalculados(Columna col) override;
+  void ComentarioCambiado(Columna col, const QString& texto) override;
+  void ModoAplicado(Seccion sec, Columna col, bool primeraOpcion) override;
+
+private:
+  VentanaPrincipal& ventana_;
+};
+
+// Fecha en el formato corto del idioma del usuario.
+QString FechaCorta(const QDate& fecha);
+
+}  // namespace dorvelna
