@@ -8,7 +8,7 @@ paquetes=(
   qt6-base-dev libgl-dev
   libgtest-dev googletest libbenchmark-dev
   libchm-dev fp-utils
-  clang-14 libclang-rt-14-dev
+  clang-14 libclang-rt-14-dev clang-format python3 git
   xvfb xauth imagemagick poppler-utils
 )
 

@@ -33,7 +33,8 @@ inicio=$SECONDS
 # Las opciones van siempre explícitas: una carpeta reutilizada no debe conservar otras.
 fase "Construcción normal ($normal/)"
 cmake -S . -B "$normal" -G Ninja \
-  -DDORVELNA_PRUEBAS=ON -DDORVELNA_BENCH=ON -DDORVELNA_SANITIZERS=OFF -DDORVELNA_FUZZ=OFF
+  -DDORVELNA_PRUEBAS=ON -DDORVELNA_BENCH=ON -DDORVELNA_SANITIZERS=OFF -DDORVELNA_FUZZ=OFF \
+  -DDORVELNA_WERROR=ON
 cmake --build "$normal" -j "$trabajos"
 
 fase "Pruebas ($normal/)"
