@@ -38,13 +38,6 @@ void TeclaCampo(CampoTexto* control, int& tecla) {
     return;
   }
   if (tecla == 8) return;
-  // Las comillas no caben en un archivo de cálculo: un texto no las admite.
-  if (control->EsTexto() && tecla == '"') {
-    control->del();
-    tecla = 0;
-    QApplication::beep();
-    return;
-  }
   EstadoCampo estado{control->text(), control->cursorPosition(), control->selectionStart(),
                      static_cast<int>(control->selectedText().size()), control->maxLength(),
                      control->Decimales()};

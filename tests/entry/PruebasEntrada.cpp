@@ -86,6 +86,14 @@ TEST(FiltrarTecla, RechazosYSeleccion) {
   EstadoCampo texto = Caja(-1, 45, "Autocar", 0);
   EXPECT_EQ(Teclear(texto, "Mi ,.-"), "");
   EXPECT_EQ(texto.texto, "Mi ,.-Autocar");
+  // Las comillas dobles no caben en un archivo: se rechazan y sólo se va la selección.
+  EXPECT_EQ(Teclear(texto, "\"\""), "\"\"");
+  EXPECT_EQ(texto.texto, "Mi ,.-Autocar");
+  texto.selInicio = 0;
+  texto.selLongitud = 3;
+  EXPECT_FALSE(FiltrarTecla(texto, QChar('"'), kComa));
+  EXPECT_EQ(texto.texto, ",.-Autocar");
+  EXPECT_EQ(texto.cursor, 0);
 }
 
 TEST(FiltrarTecla, SeparadorPuntoEnLocaleC) {

@@ -186,6 +186,45 @@ TEST_F(PruebaVentana, ComaDecimalPuntoRechazadoYSegundoSeparadorRechazado) {
   EXPECT_TRUE(ventana->HayCambios());
 }
 
+// Una tecla rechazada no escribe nada y sólo borra lo seleccionado, nunca lo que sigue al cursor.
+TEST_F(PruebaVentana, UnaTeclaRechazadaSoloBorraLaSeleccion) {
+  AbrirClase(0);
+  CampoTexto* descripcion = CampoS(1);
+  Enfocar(descripcion);
+  const QString clase = QStringLiteral("Autocar estándar de más de 55 plazas");
+  ASSERT_EQ(descripcion->text(), clase);
+  ASSERT_EQ(descripcion->cursorPosition(), 0);
+  QTest::keyClicks(descripcion, QStringLiteral("\"\""));
+  EXPECT_EQ(descripcion->text(), clase);
+  descripcion->setSelection(0, 8);
+  QTest::keyClicks(descripcion, QStringLiteral("\""));
+  EXPECT_EQ(descripcion->text(), clase.mid(8));
+
+  struct Caso {
+    int campo;
+    QString teclas;
+  };
+  // Letras y signos; el punto y la segunda coma en un decimal; la coma en un entero.
+  for (const Caso& c : {Caso{3, QStringLiteral("a.,-\"")}, Caso{9, QStringLiteral("x,. ")}}) {
+    CampoTexto* campo = CampoS(c.campo);
+    Enfocar(campo);
+    const QString texto = campo->text();
+    ASSERT_GE(texto.size(), 4);
+    campo->setCursorPosition(1);
+    QTest::keyClicks(campo, c.teclas);
+    EXPECT_EQ(campo->text(), texto) << c.campo;
+    campo->setSelection(1, 2);
+    QTest::keyClicks(campo, c.teclas.left(1));
+    EXPECT_EQ(campo->text(), texto.left(1) + texto.mid(3)) << c.campo;
+    EXPECT_EQ(campo->cursorPosition(), 1) << c.campo;
+    // Vuelve el valor de la clase antes de salir del campo.
+    campo->selectAll();
+    QTest::keyClicks(campo, texto);
+  }
+  EXPECT_EQ(NumeroS(3), 14.95);
+  EXPECT_EQ(NumeroS(9), 110000);
+}
+
 TEST_F(PruebaVentana, UnValorFueraDeLimitesSeRechazaConSuMensajeYVuelveElAnterior) {
   AbrirClase(1);
   const double antes = NumeroS(2);
