@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "../comun/FifoVigilada.h"
 #include "cli/SalidaCalculadora.h"
 
 namespace dorvelna {
@@ -144,6 +145,22 @@ TEST(Calculadora, FallosYErroresDeUso) {
     EXPECT_EQ(u.estado, 2) << uso.join(' ').toStdString();
     EXPECT_TRUE(u.lineas.isEmpty());
   }
+}
+
+TEST(Calculadora, LoQueNoEsUnArchivoNormalDaAccesoDenegado) {
+  QTemporaryDir dir;
+  pruebas::FifoVigilada fifo(dir.filePath("fifo.dvn"));
+  ASSERT_TRUE(fifo.Creada());
+  const Ejecucion r = Calcular({dir.filePath("fifo.dvn"), "/dev/zero", dir.path()});
+  EXPECT_EQ(r.estado, 1);
+  ASSERT_EQ(r.lineas.size(), 3);
+  for (const QByteArray& linea : r.lineas) {
+    const QJsonObject o = QJsonDocument::fromJson(linea).object();
+    EXPECT_EQ(o.value("error").toString(), QStringLiteral("AccesoDenegado")) << linea.data();
+    EXPECT_EQ(o.value("mensaje").toString(),
+              QStringLiteral("Error de acceso a la ruta o al archivo."));
+  }
+  EXPECT_FALSE(fifo.Abierta());
 }
 
 TEST(Calculadora, ResumenCsv) {

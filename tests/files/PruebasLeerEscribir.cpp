@@ -1,12 +1,14 @@
 // Lectura y grabación de archivos: fallos de apertura, grabación que falla a medias,
 // archivos del Calibrario.
-#include "../comun/DispositivoQueFalla.h"
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 
+#include "../comun/DispositivoQueFalla.h"
+#include "../comun/FifoVigilada.h"
 #include "ClasesAutocar.h"
 #include "PantallaGrabadora.h"
 #include "files/ComponerArchivo.h"
@@ -132,6 +134,22 @@ TEST_F(Archivos, CadaFalloDeAperturaTieneSuClase) {
   EXPECT_EQ(calculo.ValoresGrabados, antes.ValoresGrabados);
 }
 
+// Lo que no es un archivo normal no llega a abrirse: una FIFO dejaría esperando al programa
+// y un dispositivo no acaba nunca.
+TEST_F(Archivos, LoQueNoEsUnArchivoNormalNoSeAbre) {
+  Abrir(2, "bueno.clb");
+  const Calculo antes = calculo;
+  pruebas::FifoVigilada fifo(Ruta("fifo.dvn"));
+  ASSERT_TRUE(fifo.Creada());
+  for (const QString& ruta : {Ruta("fifo.dvn"), QStringLiteral("/dev/zero"), dir.path()}) {
+    EXPECT_EQ(LeerArchivo(calculo, ruta), FalloArchivo::AccesoDenegado) << ruta.toStdString();
+  }
+  EXPECT_EQ(EscribirArchivo(calculo, Ruta("fifo.dvn")), FalloArchivo::AccesoDenegado);
+  EXPECT_FALSE(QFileInfo(Ruta("fifo.dvn")).isFile());
+  EXPECT_FALSE(fifo.Abierta());
+  EXPECT_EQ(calculo.ValoresS, antes.ValoresS);
+  EXPECT_EQ(calculo.ValoresGrabados, antes.ValoresGrabados);
+}
 
 TEST_F(Archivos, GrabacionFallidaDejaElArchivoAnteriorIntacto) {
   Abrir(1, "viejo.dvn");

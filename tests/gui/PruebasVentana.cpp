@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <cmath>
 
+#include "../comun/FifoVigilada.h"
 #include "Modales.h"
 #include "VentanaPrueba.h"
 #include "entry/CampoTexto.h"
@@ -336,6 +337,13 @@ TEST_F(PruebaCalibrario, SinCarpetaOSinArchivoOConArchivoDanadoDaSuMensaje) {
   danado.close();
   esperar(QStringLiteral("Archivo en mal estado."));
   EXPECT_FALSE(ventana->HayCambios());
+
+  // Una FIFO en su lugar no se abre: dejaría al programa esperando a quien escriba en ella.
+  ASSERT_TRUE(QFile::remove(danado.fileName()));
+  pruebas::FifoVigilada fifo(danado.fileName());
+  ASSERT_TRUE(fifo.Creada());
+  esperar(QStringLiteral("Archivo en mal estado."));
+  EXPECT_FALSE(fifo.Abierta());
 }
 
 // Secuencias de teclas al azar en todos los campos S del formulario de características: el
