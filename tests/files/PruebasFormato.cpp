@@ -148,6 +148,39 @@ TEST(Lectura, CientoNoventaYTresCuatroYCincoLineas) {
   EXPECT_TRUE(InterpretarArchivo(Unir(base), true));
 }
 
+// Un archivo guardado como UTF-8 por un editor empieza con la marca de orden de bytes: todo
+// él está en UTF-8. Se graba siempre en Windows-1252 y sin marca.
+TEST(Lectura, MarcaUtf8YBytesNulos) {
+  QByteArrayList l;
+  for (const QByteArray& linea : LineasClase(0)) l += DecodificarCp1252(linea).toUtf8();
+  l[7] = "\"Excursi\xC3\xB3n \xE2\x82\xAC \xE4\xB8\xAD\"";
+  const QByteArray utf8 = "\xEF\xBB\xBF" + Unir(l);
+  const auto c = InterpretarArchivo(utf8);
+  ASSERT_TRUE(c);
+  for (const Valores* v : {&c->S, &c->O}) {
+    EXPECT_EQ(v->C[1].Texto(), QStringLiteral("Autocar estándar de más de 55 plazas"));
+  }
+  EXPECT_EQ(c->S.C[8].Texto(), QStringLiteral("Excursión € 中"));
+  EXPECT_EQ(c->S.C[2], Valor(61.0));
+  EXPECT_EQ(c->O.Fecha, QDate(2025, 7, 1));
+  const QByteArray grabado = ComponerArchivo(c->S, c->O);
+  EXPECT_TRUE(grabado.startsWith("\"Autocar est\xE1ndar de m\xE1s de 55 plazas\"\r\n61\r\n"));
+  EXPECT_EQ(grabado.split('\n')[7], "\"Excursi\xF3n \x80 ?\"\r");
+
+  // Tras la marca, lo que no es UTF-8 no puede leerse como texto.
+  for (const QByteArray& mal : {QByteArray("\"Excursi\xF3n\""), QByteArray("\"corta \xC3\"")}) {
+    QByteArray danado = utf8;
+    danado.replace(l[7], mal);
+    EXPECT_FALSE(InterpretarArchivo(danado)) << mal.data();
+  }
+  // Un NUL en cualquier sitio, también detrás del valor 194, daña el archivo.
+  const QByteArray base = Unir(LineasClase(0));
+  for (qsizetype pos : {qsizetype(0), qsizetype(5), base.size()}) {
+    EXPECT_FALSE(InterpretarArchivo(QByteArray(base).insert(pos, '\0'))) << pos;
+  }
+  EXPECT_FALSE(InterpretarArchivo(utf8 + QByteArray(1, '\0')));
+}
+
 TEST(Escritura, NumerosConPuntoAunqueElIdiomaUseComa) {
   const QLocale antes;
   QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
