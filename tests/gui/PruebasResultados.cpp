@@ -11,6 +11,7 @@
 #include <QTest>
 #include <cmath>
 
+#include "ComprobarTarta.h"
 #include "PruebaFormularios.h"
 
 namespace dorvelna {
@@ -98,6 +99,10 @@ TEST_P(PruebaResultadosClase, LasEtiquetasMuestranLoQueCalculaLaCalculadora) {
       ASSERT_TRUE(l->text().endsWith(QLatin1Char('%'))) << l->text().toStdString();
       ComprobarCifra(l->text().chopped(1), R.at(porcentajes[s] - 1), 1, nombre);
     }
+    // Y se leen enteras: ninguna cortada por el borde ni encima de otra.
+    auto* tarta = EnForm<Tarta>(QStringLiteral("Picture%1R").arg(QLatin1String(columna)));
+    ASSERT_NE(tarta, nullptr);
+    pruebas::ComprobarEtiquetas(*tarta);
   }
 }
 
