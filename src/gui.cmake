@@ -7,6 +7,7 @@ add_library(dorvelna_gui STATIC
   forms/BotonOpcion.cpp
   forms/FormularioDatos.cpp
   forms/Tarta.cpp
+  forms/EtiquetasTarta.cpp
   forms/frmCostesIndirectos.cpp
   forms/frmResultados.cpp
   forms/FormularioSinCampos.cpp

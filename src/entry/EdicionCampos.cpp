@@ -71,6 +71,8 @@ void AceptarValor(CampoTexto* control, int tecla) {
     MostrarMensaje(mensaje, QStringLiteral("Error"));
   } else {
     calculo.Calcular(form, Columna::S, i);
+    // Los resultados y sus tartas siguen al cambio, aunque su formulario no esté a la vista.
+    calculo.Actualizar();
   }
   if (tecla != 13) MostrarValor(calculo.ValoresS(g, i), control, MostrarCeros);
 }
