@@ -550,6 +550,12 @@ bool VentanaPrincipal::eventFilter(QObject* objeto, QEvent* e) {
     TiraRedimensionada(static_cast<QWidget*>(objeto), static_cast<QResizeEvent*>(e)->oldSize());
     return false;
   }
+  // La rueda sobre una barra no la mueve por su cuenta (tres pasos pequeños, o la barra
+  // horizontal): el gancho de la rueda ya ha movido el formulario un paso por el giro.
+  if ((objeto == vscroll_ || objeto == hscroll_) && e->type() == QEvent::Wheel) {
+    e->ignore();
+    return true;
+  }
   // Las tiras y las barras nunca se quedan con el foco; las teclas de página sí desplazan.
   if (e->type() == QEvent::FocusIn && formActual_) {
     DevolverFoco();
