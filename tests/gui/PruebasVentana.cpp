@@ -45,9 +45,7 @@ protected:
   CampoTexto* CampoO(int i) const {
     return qobject_cast<CampoTexto*>(Campo(QStringLiteral("TextOC(%1)").arg(i)));
   }
-  double NumeroS(int i) const {
-    return calculo.ValoresS(Grupo::C, i).ComoNumero().value_or(-1);
-  }
+  double NumeroS(int i) const { return calculo.ValoresS(Grupo::C, i).ComoNumero().value_or(-1); }
 
   // Teclea en el campo (con el foco) y sale de él con Tab.
   void Teclear(CampoTexto* campo, const QString& teclas, bool salir = true) {
@@ -94,8 +92,8 @@ TEST_F(PruebaVentana, CadaClaseLlenaLasDosColumnasConSusFechas) {
 
     // Las dos columnas muestran la clase (S = O en el Calibrario), formateada.
     for (int i : {2, 3, 9, 10, 11, 14}) {
-      const QString esperado = FormatearValor(calculo.ValoresS(Grupo::C, i),
-                                              Decimales(Grupo::C, i), MostrarCeros);
+      const QString esperado =
+          FormatearValor(calculo.ValoresS(Grupo::C, i), Decimales(Grupo::C, i), MostrarCeros);
       EXPECT_FALSE(esperado.isEmpty()) << i;
       EXPECT_EQ(CampoS(i)->text(), esperado) << i;
       EXPECT_EQ(CampoO(i)->text(), esperado) << i;
@@ -153,7 +151,8 @@ TEST_F(PruebaVentana, LasPatillasYElMenuLlevanACadaFormularioSinQuedarseElFoco) 
   EXPECT_EQ(ventana->FormActual()->Tipo(), Formulario::CostesIndirectos);
   // Sólo un formulario a la vista.
   int visibles = 0;
-  for (auto* f : ventana->AreaCliente()->findChildren<FormularioDatos*>()) visibles += f->isVisible();
+  for (auto* f : ventana->AreaCliente()->findChildren<FormularioDatos*>())
+    visibles += f->isVisible();
   EXPECT_EQ(visibles, 1);
 }
 
@@ -315,6 +314,7 @@ TEST_F(PruebaVentana, TeclasAlAzarEnCadaCampoNuncaDejanUnValorFueraDeLimites) {
       if (!campo->isEnabled()) break;
       // Si un valor se rechaza (con Intro o al salir) sale el mensaje, que se contesta.
       bool rechazado = false;
+      pruebas::ModalEsperado esperado(QStringLiteral("frmMensaje"));
       QTimer vigia;
       QObject::connect(&vigia, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
