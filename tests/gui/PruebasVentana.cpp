@@ -62,15 +62,55 @@ protected:
   }
 };
 
-TEST_F(PruebaVentana, SinCalculoSoloSePuedeEmpezarUnoOAbrirlo) {
+// Cada entrada del menú, habilitada (+) o no (-): sin cálculo, con un cálculo abierto y con
+// frmNueva o frmTipoVeh a la vista.
+// clang-format off
+const std::pair<const char*, const char*> kMenus[] = {
+    {"mnuCalculo", "+++"}, {"mnuNuevo", "+--"}, {"mnuCerrar", "-+-"}, {"mnuFileExit", "+++"},
+    {"mnuFile", "+++"}, {"mnuFileOpen", "+--"}, {"mnuFileSave", "-+-"}, {"mnuFileSaveAs", "-+-"},
+    {"mnuFormularios", "+++"}, {"mnuCaracteristicas", "-+-"}, {"mnuTodosServicios", "-+-"},
+    {"mnuFijos1", "-+-"}, {"mnuFijos2", "-+-"}, {"mnuVariables", "-+-"},
+    {"mnuIndirectos", "-+-"}, {"mnuResultados", "-+-"}, {"mnuServicio", "-+-"},
+    {"mnuImprimir", "+++"}, {"mnuPrintCaracteristicas", "-+-"}, {"mnuPrintTodosServicios", "-+-"},
+    {"mnuPrintFijos1", "-+-"}, {"mnuPrintFijos2", "-+-"}, {"mnuPrintVariables", "-+-"},
+    {"mnuPrintIndirectos", "-+-"}, {"mnuPrintResultados", "-+-"}, {"mnuPrintServicio", "-+-"},
+    {"mnuPrintTodo", "-+-"},
+    {"mnuEdit", "+++"}, {"mnuEditCut", "-+-"}, {"mnuEditCopy", "-+-"}, {"mnuEditPaste", "-+-"},
+    {"mnuHelp", "+++"}, {"mnuHelpContents", "+++"}, {"mnuHelpAbout", "+++"},
+    {"mnuCalibrario", "+++"}, {"mnuAcuerdos", "+++"}};
+// clang-format on
+
+TEST_F(PruebaVentana, CadaEntradaDelMenuSeHabilitaSegunLaSituacion) {
+  enum { kSinCalculo, kConCalculo, kDialogoNuevo };
+  auto comprobar = [this](int situacion) {
+    for (const auto& [nombre, estados] : kMenus) {
+      QAction* a = ventana->Accion(QString::fromLatin1(nombre));
+      ASSERT_TRUE(a) << nombre;
+      EXPECT_EQ(a->isEnabled(), estados[situacion] == '+') << nombre << " en " << situacion;
+    }
+  };
   EXPECT_EQ(ventana->windowTitle(), QStringLiteral("DORVELNA"));
-  EXPECT_TRUE(Visible(QStringLiteral("mnuNuevo")));
-  EXPECT_TRUE(Visible(QStringLiteral("mnuFileOpen")));
-  for (const QString& nombre : MandatosDeCalculo()) {
-    if (nombre == QStringLiteral("mnuNuevo") || nombre == QStringLiteral("mnuFileOpen")) continue;
-    EXPECT_FALSE(Visible(nombre)) << nombre.toStdString();
-  }
   EXPECT_FALSE(ventana->Patillas()->isVisible());
+  comprobar(kSinCalculo);
+
+  ventana->MostrarNueva();
+  auto* nueva = Hijo(QStringLiteral("frmNueva"));
+  ASSERT_TRUE(nueva && QTest::qWaitFor([nueva] { return nueva->isVisible(); }, 3000));
+  comprobar(kDialogoNuevo);
+  QTest::mouseClick(nueva->findChild<QPushButton*>(QStringLiteral("CancelButton")), Qt::LeftButton);
+  comprobar(kSinCalculo);
+
+  ventana->Accion(QStringLiteral("mnuNuevo"))->trigger();
+  auto* tipo = Hijo(QStringLiteral("frmTipoVeh"));
+  ASSERT_TRUE(tipo && QTest::qWaitFor([tipo] { return tipo->isVisible(); }, 3000));
+  comprobar(kDialogoNuevo);
+  QTest::mouseClick(tipo->findChild<QPushButton*>(QStringLiteral("cmbVehiculos(1)")),
+                    Qt::LeftButton);
+  ASSERT_TRUE(ventana->Patillas()->isVisible());
+  comprobar(kConCalculo);
+
+  QTest::mouseClick(Hijo<QPushButton>(QStringLiteral("cmbCerrar")), Qt::LeftButton);
+  comprobar(kSinCalculo);
 
   // Los menús de primer nivel, en su orden y con sus leyendas.
   QStringList leyendas;
