@@ -134,5 +134,16 @@ TEST(TextoEdicion, FormaPlanaQueVuelveALeerse) {
   }
 }
 
+// Un importe negativo que redondea a cero se muestra sin signo: nunca "-0,00".
+TEST(FormatearValor, NegativoQueRedondeaACeroSinSigno) {
+  const QLocale es(QLocale::Spanish, QLocale::Spain);
+  const std::pair<double, int> ceros[] = {{-0.004, 2}, {-0.4, 0}, {-0.04, 1}, {-0.0, 2}};
+  for (const auto& [x, d] : ceros) {
+    EXPECT_EQ(FormatearValor(Valor(x), d, true, es), d ? "0," + QString(d, '0') : "0") << x;
+  }
+  EXPECT_EQ(FormatearValor(Valor(-0.006), 2, true, es), "-0,01");
+  EXPECT_EQ(FormatearValor(Valor(-1234567.891), 2, false, es), "-1.234.567,89");
+}
+
 }  // namespace
 }  // namespace dorvelna

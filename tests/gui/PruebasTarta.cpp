@@ -15,6 +15,11 @@ namespace {
 
 // Porcentaje de cada ranura, en el orden del dibujo.
 constexpr int kPorcentaje[12] = {21, 22, 23, 25, 26, 27, 39, 28, 29, 24, 30, 37};
+// Color de cada ranura: amortización, financiación, personal, seguros, fiscales, combustible,
+// urea, neumáticos, reparaciones, dietas, peajes e indirectos.
+const QColor kColor[12] = {{0, 0, 255},  {192, 64, 0},  {128, 128, 255}, {128, 128, 0},
+                           {64, 64, 64}, {192, 0, 192}, {0, 192, 0},     {0, 0, 0},
+                           {255, 0, 0},  {0, 192, 192}, {0, 128, 0},     {255, 255, 192}};
 
 struct Esperado {
   double inicio, fin;
@@ -134,7 +139,7 @@ TEST_F(PruebaTarta, EtiquetasEnSuCuadranteYSectoresDeSuColor) {
       EXPECT_GE(e->y(), cy - 1);
     }
     if (s.dibujado) {
-      EXPECT_EQ(ColorEn(imagen, medio), Tarta::ColorRanura(i));
+      EXPECT_EQ(ColorEn(imagen, medio), kColor[i]);
     }
   }
   // Con el desfase inicial la suma pasa de 2π y el último sector se recorta a la vuelta.
