@@ -1,6 +1,10 @@
 // dorvelna-calc: lee archivos de cálculo como los abre el programa y escribe sus valores.
-#include <QStringList>
+#include <QByteArrayList>
+#include <QFile>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 
 #include "cli/SalidaCalculadora.h"
 #include "nucleo/archivos/LeerArchivo.h"
@@ -12,22 +16,36 @@ constexpr const char* kUso =
     "  --json  una línea JSON por archivo con las dos columnas (por omisión)\n"
     "  --csv   una tabla resumen: costes totales, directos, indirectos y C1 a C5\n";
 
-void Escribir(const QByteArray& bytes) { std::fwrite(bytes.constData(), 1, bytes.size(), stdout); }
+// Estado de salida cuando la salida no admite lo escrito (tubería cerrada, disco lleno).
+constexpr int kSalidaFallida = 2;
+
+bool Escribir(const QByteArray& bytes) {
+  return std::fwrite(bytes.constData(), 1, bytes.size(), stdout) ==
+         static_cast<std::size_t>(bytes.size());
+}
+
+int SalidaFallida() {
+  std::fprintf(stderr, "dorvelna-calc: no se pudo escribir la salida: %s\n", std::strerror(errno));
+  return kSalidaFallida;
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
   using namespace dorvelna;
+  // Una tubería cerrada es un error de escritura más, que se dice, no una muerte callada.
+  std::signal(SIGPIPE, SIG_IGN);
   bool csv = false, json = false, soloArchivos = false;
-  QStringList archivos;
+  // Los nombres con sus bytes tal cual: uno que no sea UTF-8 no sobreviviría a un QString.
+  QByteArrayList archivos;
   for (int k = 1; k < argc; ++k) {
-    const QString arg = QString::fromLocal8Bit(argv[k]);
-    if (!soloArchivos && arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
-      if (arg == QLatin1String("--json")) json = true;
-      else if (arg == QLatin1String("--csv")) csv = true;
-      else if (arg == QLatin1String("--")) soloArchivos = true;
-      else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-        std::fputs(kUso, stdout);
+    const QByteArray arg(argv[k]);
+    if (!soloArchivos && arg.startsWith('-') && arg.size() > 1) {
+      if (arg == "--json") json = true;
+      else if (arg == "--csv") csv = true;
+      else if (arg == "--") soloArchivos = true;
+      else if (arg == "--help" || arg == "-h") {
+        if (!Escribir(kUso) || std::fflush(stdout) != 0) return SalidaFallida();
         return 0;
       } else {
         std::fprintf(stderr, "dorvelna-calc: opción desconocida: %s\n%s", argv[k], kUso);
@@ -42,18 +60,22 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  if (csv) Escribir(CabeceraCsv());
+  if (csv && !Escribir(CabeceraCsv())) return SalidaFallida();
   int estado = 0;
-  for (const QString& archivo : archivos) {
+  for (const QByteArray& archivo : archivos) {
+    const QString nombre = QFile::decodeName(archivo);
     // Cada archivo parte del estado inicial, como al abrirlo en el programa.
     Calculo calculo;
     calculo.InicializarDatos();
+    QByteArray linea;
     if (const auto fallo = LeerArchivo(calculo, archivo)) {
       estado = 1;
-      Escribir(csv ? LineaCsvFallo(archivo, *fallo) : LineaJsonFallo(archivo, *fallo));
+      linea = csv ? LineaCsvFallo(nombre, *fallo) : LineaJsonFallo(nombre, *fallo);
     } else {
-      Escribir(csv ? LineaCsv(archivo, calculo) : LineaJson(archivo, calculo));
+      linea = csv ? LineaCsv(nombre, calculo) : LineaJson(nombre, calculo);
     }
+    if (!Escribir(linea)) return SalidaFallida();
   }
-  return std::fflush(stdout) == 0 ? estado : 1;
+  if (std::fflush(stdout) != 0) return SalidaFallida();
+  return estado;
 }

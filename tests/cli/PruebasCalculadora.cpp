@@ -5,27 +5,44 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <csignal>
+#include <fcntl.h>
+#include <functional>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include "comun/FifoVigilada.h"
 #include "cli/SalidaCalculadora.h"
 
 namespace dorvelna {
 namespace {
 
+const QString kCalculadora = QStringLiteral(DORVELNA_BIN "/dorvelna-calc");
+
 struct Ejecucion {
-  int estado = -1;
+  int estado = -1;  // -1 si no acabó o la mató una señal
   QList<QByteArray> lineas;
+  QByteArray error;
 };
 
-Ejecucion Calcular(const QStringList& argumentos) {
+// "preparar" ajusta el proceso antes de arrancarlo.
+Ejecucion Ejecutar(const QString& programa, const QStringList& argumentos,
+                   const std::function<void(QProcess&)>& preparar = {}) {
   QProcess p;
-  p.start(QStringLiteral(DORVELNA_BIN "/dorvelna-calc"), argumentos);
+  if (preparar) preparar(p);
+  p.start(programa, argumentos);
   Ejecucion e;
   if (!p.waitForFinished(30000)) return e;
   e.estado = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
   e.lineas = p.readAllStandardOutput().split('\n');
   if (!e.lineas.isEmpty() && e.lineas.last().isEmpty()) e.lineas.removeLast();
+  e.error = p.readAllStandardError();
   return e;
+}
+
+Ejecucion Calcular(const QStringList& argumentos,
+                   const std::function<void(QProcess&)>& preparar = {}) {
+  return Ejecutar(kCalculadora, argumentos, preparar);
 }
 
 QString Clase(const char* nombre) {
@@ -144,6 +161,79 @@ TEST(Calculadora, FallosYErroresDeUso) {
     EXPECT_EQ(u.estado, 2) << uso.join(' ').toStdString();
     EXPECT_TRUE(u.lineas.isEmpty());
   }
+}
+
+TEST(Calculadora, LoQueNoEsUnArchivoNormalDaAccesoDenegado) {
+  QTemporaryDir dir;
+  pruebas::FifoVigilada fifo(dir.filePath("fifo.dvn"));
+  ASSERT_TRUE(fifo.Creada());
+  const Ejecucion r = Calcular({dir.filePath("fifo.dvn"), "/dev/zero", dir.path()});
+  EXPECT_EQ(r.estado, 1);
+  ASSERT_EQ(r.lineas.size(), 3);
+  for (const QByteArray& linea : r.lineas) {
+    const QJsonObject o = QJsonDocument::fromJson(linea).object();
+    EXPECT_EQ(o.value("error").toString(), QStringLiteral("AccesoDenegado")) << linea.data();
+    EXPECT_EQ(o.value("mensaje").toString(),
+              QStringLiteral("Error de acceso a la ruta o al archivo."));
+  }
+  EXPECT_FALSE(fifo.Abierta());
+}
+
+// El nombre se toma con sus bytes tal cual, aunque no sea UTF-8; se muestra como puede.
+TEST(Calculadora, NombreQueNoEsUtf8) {
+  QTemporaryDir dir;
+  QFile clase(Clase("10 a 25"));
+  ASSERT_TRUE(clase.open(QIODevice::ReadOnly));
+  const QByteArray contenido = clase.readAll();
+  const QByteArray nombre = QFile::encodeName(dir.path()) + "/cl\xE9se.clb";
+  const int fd = ::open(nombre.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  ASSERT_GE(fd, 0);
+  const bool escrito = ::write(fd, contenido.constData(), contenido.size()) == contenido.size();
+  ::close(fd);
+  // QProcess pasa los argumentos en UTF-8: el byte suelto lo pone el intérprete de órdenes.
+  const Ejecucion r =
+      Ejecutar(QStringLiteral("/bin/sh"),
+               {"-c", "exec \"$0\" \"$1/$(printf 'cl\\351se.clb')\"", kCalculadora, dir.path()});
+  ::unlink(nombre.constData());  // QTemporaryDir no sabría borrarlo
+  ASSERT_TRUE(escrito);
+  ASSERT_EQ(r.estado, 0) << r.lineas.value(0).data();
+  ASSERT_EQ(r.lineas.size(), 1);
+  const QJsonObject o = QJsonDocument::fromJson(r.lineas[0]).object();
+  EXPECT_EQ(o.value("archivo").toString(), dir.path() + QStringLiteral("/cl\uFFFDse.clb"));
+  EXPECT_EQ(o.value("S").toObject().value("C").toArray()[0].toString(),
+            QStringLiteral("Autocar estándar de 10 a 25 plazas"));
+}
+
+// Una salida que no admite lo escrito (disco lleno, tubería cerrada) se dice en una línea de
+// error y acaba con estado 2, no con el 1 de un archivo dañado ni muerta por SIGPIPE.
+TEST(Calculadora, SalidaQueNoPuedeEscribirse) {
+  int tubo[2];
+  ASSERT_EQ(::pipe(tubo), 0);
+  ::close(tubo[0]);
+  const int escritura = tubo[1];
+  const QStringList clases = {Clase("mas 55"), Clase("39 a 55"), Clase("26 a 38"),
+                              Clase("10 a 25")};
+  const std::pair<const char*, std::function<void(QProcess&)>> casos[] = {
+      {"/dev/full", [](QProcess& p) { p.setStandardOutputFile("/dev/full"); }},
+      {"tubería cerrada",
+       [escritura](QProcess& p) {
+         p.setChildProcessModifier([escritura] {
+           ::dup2(escritura, STDOUT_FILENO);
+           ::signal(SIGPIPE, SIG_DFL);
+         });
+       }},
+  };
+  for (const auto& [nombre, preparar] : casos) {
+    for (const QStringList& argumentos :
+         {clases.mid(0, 1), clases, QStringList{"--csv"} + clases}) {
+      const Ejecucion r = Calcular(argumentos, preparar);
+      EXPECT_EQ(r.estado, 2) << nombre << argumentos.size();
+      EXPECT_EQ(r.error.count('\n'), 1) << nombre << r.error.data();
+      EXPECT_TRUE(r.error.startsWith("dorvelna-calc: no se pudo escribir la salida"))
+          << nombre << r.error.data();
+    }
+  }
+  ::close(escritura);
 }
 
 TEST(Calculadora, ResumenCsv) {

@@ -2,11 +2,66 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDialog>
+#include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QThread>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace dorvelna::pruebas {
+
+namespace {
+
+QStringList& Esperados() {
+  static QStringList nombres;
+  return nombres;
+}
+
+// Marca del diálogo que ya tomó una respuesta: lo que haga con él es cosa de la prueba.
+constexpr char kContestado[] = "pruebaContestado";
+
+}  // namespace
+
+ModalEsperado::ModalEsperado(QString dialogo) : dialogo_(std::move(dialogo)) {
+  Esperados().append(dialogo_);
+}
+
+ModalEsperado::~ModalEsperado() { Esperados().removeOne(dialogo_); }
+
+void VigilarModales() {
+  auto* vigia = new QTimer(qApp);
+  // El modal visto en la vuelta anterior: sólo se da por perdido el que sigue abierto en la
+  // siguiente, para no adelantarse a quien lo contesta al momento.
+  auto visto = std::make_shared<QPointer<QWidget>>();
+  QObject::connect(vigia, &QTimer::timeout, vigia, [visto] {
+    QWidget* modal = QApplication::activeModalWidget();
+    // Sólo bloquea la prueba un modal dentro de su exec(); los que se muestran con show()
+    // los revisa la prueba que los abre.
+    if (!modal || QThread::currentThread()->loopLevel() == 0 ||
+        modal->property(kContestado).toBool() || Esperados().contains(modal->objectName())) {
+      *visto = nullptr;
+      return;
+    }
+    if (*visto != modal) {
+      *visto = modal;
+      return;
+    }
+    *visto = nullptr;
+    QStringList textos;
+    for (auto* etiqueta : modal->findChildren<QLabel*>()) {
+      if (!etiqueta->text().isEmpty()) textos << etiqueta->text();
+    }
+    ADD_FAILURE() << "Diálogo modal inesperado " << modal->objectName().toStdString() << " \""
+                  << modal->windowTitle().toStdString()
+                  << "\": " << textos.join(QStringLiteral(" | ")).toStdString();
+    if (auto* dialogo = qobject_cast<QDialog*>(modal)) dialogo->reject();
+    else modal->close();
+  });
+  vigia->start(250);
+}
 
 void ResponderModal(const QString& dialogo, const QString& boton,
                     std::function<void(QWidget*)> revisar, std::function<void(QWidget*)> actuar,
@@ -14,10 +69,12 @@ void ResponderModal(const QString& dialogo, const QString& boton,
   auto* sondeo = new QTimer(qApp);
   const QDeadlineTimer plazo(limiteMs);
   sondeo->setInterval(10);
-  QObject::connect(sondeo, &QTimer::timeout, sondeo, [=] {
+  auto esperado = std::make_shared<ModalEsperado>(dialogo);
+  QObject::connect(sondeo, &QTimer::timeout, sondeo, [=]() mutable {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || modal->objectName() != dialogo || !modal->isVisible()) {
       if (plazo.hasExpired()) {
+        esperado.reset();
         sondeo->deleteLater();
         sondeo->stop();
         ADD_FAILURE() << "No apareció el diálogo modal " << dialogo.toStdString();
@@ -26,6 +83,8 @@ void ResponderModal(const QString& dialogo, const QString& boton,
     }
     sondeo->stop();
     sondeo->deleteLater();
+    esperado.reset();
+    modal->setProperty(kContestado, true);
     if (revisar) revisar(modal);
     if (actuar) {
       actuar(modal);

@@ -116,8 +116,9 @@ TEST_F(PruebaAyuda, LasDosAyudasSeAbrenDesdeSusMenusEnSuTemaPorDefecto) {
   EXPECT_EQ(ArchivoAyuda, CarpetaPrograma() + kManual);
 }
 
-// Sin archivo, con un archivo que no es una ayuda y con uno cortado antes de su primera
-// página: cada orden da su mensaje, con el título "Error", y no abre ninguna ventana.
+// Sin archivo, con un archivo que no es una ayuda y con uno cortado tras su cabecera (nombra
+// su portada, pero no se puede leer): cada orden da su mensaje, con el título "Error", y no
+// abre ninguna ventana.
 TEST_F(PruebaAyuda, UnArchivoQueFaltaOEstaDanadoDaSuMensaje) {
   const QString original = QCoreApplication::applicationDirPath() + kManual;
   const QString carpeta = CarpetaTemporal(false);
@@ -133,9 +134,18 @@ TEST_F(PruebaAyuda, UnArchivoQueFaltaOEstaDanadoDaSuMensaje) {
   };
   QFile completo(original);
   ASSERT_TRUE(completo.open(QIODevice::ReadOnly));
-  const QByteArray bytes = completo.readAll();
+  const QByteArray cortado = completo.readAll().left(12 * 1024);
+  {
+    QFile f(carpeta + QStringLiteral("/cortado.chm"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(cortado);
+  }
+  const auto chm = ArchivoChm::Abrir(carpeta + QStringLiteral("/cortado.chm"));
+  ASSERT_TRUE(chm);
+  ASSERT_EQ(chm->TemaPorDefecto(), QStringLiteral("/inicio.html"));
+  ASSERT_FALSE(chm->Leer(chm->TemaPorDefecto()));
   const QList<QByteArray> contenidos = {QByteArray(), QByteArray("esto no es una ayuda\r\n"),
-                                        bytes.left(4096)};
+                                        cortado};
   for (const QByteArray& contenido : contenidos) {
     for (const Caso& c : casos) {
       SCOPED_TRACE(c.accion.toStdString() + " con " + std::to_string(contenido.size()) + " bytes");
@@ -169,7 +179,8 @@ TEST_F(PruebaAyuda, UnClicEnUnEnlaceAbreSuPaginaYElIndiceLaSenala) {
   QTextBrowser* visor = manual->Navegador();
 
   PulsarEnlace(visor, QStringLiteral("empezar.html"));
-  EXPECT_TRUE(QTest::qWaitFor([&] { return (Pagina(manual)) == (QStringLiteral("/empezar.html")); }, 3000));
+  EXPECT_TRUE(
+      QTest::qWaitFor([&] { return (Pagina(manual)) == (QStringLiteral("/empezar.html")); }, 3000));
   EXPECT_EQ(Pagina(manual), QStringLiteral("/empezar.html"));
   EXPECT_EQ(visor->documentTitle(), QStringLiteral("Empezar un cálculo"));
   ASSERT_NE(manual->Contenido()->currentItem(), nullptr);
@@ -177,7 +188,8 @@ TEST_F(PruebaAyuda, UnClicEnUnEnlaceAbreSuPaginaYElIndiceLaSenala) {
 
   // Un enlace con ancla a otra página: abre la página y baja hasta el ancla.
   PulsarEnlace(visor, QStringLiteral("archivos.html#abrir"));
-  EXPECT_TRUE(QTest::qWaitFor([&] { return (Pagina(manual)) == (QStringLiteral("/archivos.html")); }, 3000));
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] { return (Pagina(manual)) == (QStringLiteral("/archivos.html")); }, 3000));
   EXPECT_EQ(Pagina(manual), QStringLiteral("/archivos.html"));
   EXPECT_EQ(visor->source().fragment(), QStringLiteral("abrir"));
   EXPECT_GT(visor->verticalScrollBar()->value(), 0);
@@ -190,7 +202,8 @@ TEST_F(PruebaAyuda, UnClicEnUnEnlaceAbreSuPaginaYElIndiceLaSenala) {
   arbol->scrollToItem(encontrados[0]);
   QTest::mouseClick(arbol->viewport(), Qt::LeftButton, {},
                     arbol->visualItemRect(encontrados[0]).center());
-  EXPECT_TRUE(QTest::qWaitFor([&] { return (Pagina(manual)) == (QStringLiteral("/resultados.html")); }, 3000));
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] { return (Pagina(manual)) == (QStringLiteral("/resultados.html")); }, 3000));
   EXPECT_EQ(Pagina(manual), QStringLiteral("/resultados.html"));
 
   // Un enlace a una página que el archivo no tiene da un aviso en lugar de una página vacía.
@@ -211,10 +224,12 @@ TEST_F(PruebaAyuda, AtrasAdelanteEInicioRecorrenElHistorial) {
   EXPECT_FALSE(adelante->isEnabled());
 
   PulsarEnlace(manual->Navegador(), QStringLiteral("empezar.html"));
-  EXPECT_TRUE(QTest::qWaitFor([&] { return (Pagina(manual)) == (QStringLiteral("/empezar.html")); }, 3000));
+  EXPECT_TRUE(
+      QTest::qWaitFor([&] { return (Pagina(manual)) == (QStringLiteral("/empezar.html")); }, 3000));
   EXPECT_EQ(Pagina(manual), QStringLiteral("/empezar.html"));
   PulsarEnlace(manual->Navegador(), QStringLiteral("ventana.html"));
-  EXPECT_TRUE(QTest::qWaitFor([&] { return (Pagina(manual)) == (QStringLiteral("/ventana.html")); }, 3000));
+  EXPECT_TRUE(
+      QTest::qWaitFor([&] { return (Pagina(manual)) == (QStringLiteral("/ventana.html")); }, 3000));
   EXPECT_EQ(Pagina(manual), QStringLiteral("/ventana.html"));
   EXPECT_TRUE(atras->isEnabled());
 

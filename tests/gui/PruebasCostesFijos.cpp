@@ -3,7 +3,10 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QGroupBox>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
+#include <cmath>
+#include <map>
 
 #include "Modales.h"
 #include "PruebaFormularios.h"
@@ -56,6 +59,42 @@ protected:
   }
   double NumeroS(int i) const { return calculo.ValoresS.F2[i].ComoNumero().value_or(-1); }
 };
+
+// Luminancia relativa de un color y contraste entre dos, como los definen las pautas de
+// accesibilidad WCAG.
+double Luminancia(const QColor& c) {
+  auto canal = [](int v) {
+    const double x = v / 255.0;
+    return x <= 0.04045 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * canal(c.red()) + 0.7152 * canal(c.green()) + 0.0722 * canal(c.blue());
+}
+double Contraste(const QColor& a, const QColor& b) {
+  const double la = Luminancia(a), lb = Luminancia(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Contraste del rótulo de un botón de opción tal como se pinta sobre su marco: el color más
+// frecuente de la zona del rótulo es el fondo; el que más se aparta de él, el de la letra.
+double ContrasteRotulo(const QAbstractButton* boton) {
+  QStyleOptionButton opcion;
+  opcion.initFrom(boton);
+  opcion.text = boton->text();
+  const QRect zona = boton->style()->subElementRect(QStyle::SE_RadioButtonContents, &opcion, boton);
+  const QImage imagen =
+      boton->parentWidget()->grab(QRect(boton->mapToParent(zona.topLeft()), zona.size())).toImage();
+  std::map<QRgb, int> cuenta;
+  for (int y = 0; y < imagen.height(); ++y) {
+    for (int x = 0; x < imagen.width(); ++x) ++cuenta[imagen.pixel(x, y)];
+  }
+  const auto fondo = std::max_element(cuenta.begin(), cuenta.end(),
+                                      [](auto& a, auto& b) { return a.second < b.second; });
+  double mayor = 1;
+  for (const auto& [color, veces] : cuenta) {
+    mayor = std::max(mayor, Contraste(QColor(color), QColor(fondo->first)));
+  }
+  return mayor;
+}
 
 // Nada se sale de su contenedor ni pisa a un hermano visible, y todo texto cabe entero.
 void RevisarDisposicion(QWidget* padre, QWidget* raiz) {
@@ -275,6 +314,52 @@ TEST_F(PruebaCostesFijos, DisposicionAlineadaSinRecortesNiSolapes) {
   revisar(QStringLiteral("captura-frmCostesFijos2.png"));
   for (const char* o : {"OptionSD(2)", "OptionSG(2)", "OptionSF(2)"}) Clic(QString::fromLatin1(o));
   revisar(QStringLiteral("captura-frmCostesFijos2-total.png"));
+}
+
+// Las parejas de la columna O se leen, con un contraste de 4,5:1 como poco entre la letra y su
+// fondo, y, como los campos de esa columna, no cambian ni con el ratón ni con el teclado.
+TEST_F(PruebaCostesFijos, ParejasDeLaColumnaOLegiblesYQuietas) {
+  const std::pair<Formulario, std::vector<const char*>> formularios[] = {
+      {Formulario::CostesFijos1, {"OptionOA", "OptionOE"}},
+      {Formulario::CostesFijos2, {"OptionOD", "OptionOG", "OptionOF"}},
+      {Formulario::CostesIndirectos, {"OptionOI"}}};
+  const std::pair<Grupo, int> modos[] = {{Grupo::F1, 1}, {Grupo::F1, 11}, {Grupo::F2, 2},
+                                         {Grupo::F2, 9}, {Grupo::F2, 19}, {Grupo::I, 1}};
+  std::vector<Valor> antes;
+  for (const auto& [g, i] : modos) antes.push_back(calculo.ValoresO(g, i));
+  for (const auto& [form, parejas] : formularios) {
+    IrA(form);
+    std::vector<QAbstractButton*> botones;
+    for (const char* pareja : parejas) {
+      for (int k = 1; k <= 2; ++k) {
+        auto* b =
+            EnForm<QAbstractButton>(QStringLiteral("%1(%2)").arg(QLatin1String(pareja)).arg(k));
+        ASSERT_NE(b, nullptr) << pareja << k;
+        botones.push_back(b);
+      }
+    }
+    for (QAbstractButton* b : botones) {
+      SCOPED_TRACE(b->objectName().toStdString() + " \"" + b->text().toStdString() + "\"");
+      EXPECT_GE(ContrasteRotulo(b), 4.5);
+      const bool elegido = b->isChecked();
+      QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+      QTest::mouseDClick(b, Qt::LeftButton, {}, QPoint(b->width() / 2, b->height() / 2));
+      b->setFocus();
+      for (Qt::Key tecla : {Qt::Key_Space, Qt::Key_Down, Qt::Key_Up}) QTest::keyClick(b, tecla);
+      EXPECT_EQ(b->isChecked(), elegido);
+      EXPECT_FALSE(b->hasFocus());
+    }
+    // Con el tabulador el foco recorre el formulario sin pararse en ellas.
+    Enfocar(ventana->FormActual()->ControlActivo());
+    for (int n = 0; n < 60; ++n) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      ASSERT_FALSE(std::count(botones.begin(), botones.end(), QApplication::focusWidget()))
+          << QApplication::focusWidget()->objectName().toStdString();
+    }
+  }
+  for (size_t k = 0; k < std::size(modos); ++k) {
+    EXPECT_EQ(calculo.ValoresO(modos[k].first, modos[k].second), antes[k]) << k;
+  }
 }
 
 }  // namespace

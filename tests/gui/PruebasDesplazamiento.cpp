@@ -1,6 +1,7 @@
 // Desplazamiento de los formularios en la ventana principal: barras, teclas de página,
 // foco que arrastra la vista, rueda del ratón y tiras que siguen el tamaño de la ventana.
 #include <QApplication>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSpontaneKeyEvent>
 #include <QTest>
@@ -43,8 +44,9 @@ protected:
     const int a = alto ? TwipsAPixeles(alto) : tiraV->height();
     const int b = ancho ? TwipsAPixeles(ancho) : tiraH->width();
     ventana->resize(ventana->width() + b - tiraH->width(), ventana->height() + a - tiraV->height());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return (QSize(tiraH->width(), tiraV->height())) == (QSize(b, a)); }, 3000));
-  EXPECT_EQ(QSize(tiraH->width(), tiraV->height()), QSize(b, a));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return (QSize(tiraH->width(), tiraV->height())) == (QSize(b, a)); }, 3000));
+    EXPECT_EQ(QSize(tiraH->width(), tiraV->height()), QSize(b, a));
   }
   int AltoVista() const { return PixelesATwips(ventana->PicVScroll()->height()); }
   // Esquina de un control en la vista (el área de trabajo), en twips.
@@ -55,7 +57,7 @@ protected:
   void EsperarFormEn(int h, int v) const {
     const QPoint sitio(TwipsAPixeles(180 - h), TwipsAPixeles(180 - v));
     EXPECT_TRUE(QTest::qWaitFor([&] { return (Form()->pos()) == (sitio); }, 2000));
-  EXPECT_EQ(Form()->pos(), sitio);
+    EXPECT_EQ(Form()->pos(), sitio);
   }
 
   // Un giro como lo entrega la plataforma: a la ventana principal, con el puntero en medio
@@ -65,6 +67,14 @@ protected:
     const QPoint local =
         area->mapTo(ventana.get(), Form()->geometry().intersected(area->rect()).center());
     ASSERT_TRUE(Form()->isAncestorOf(ventana->childAt(local)));
+    Entregar(ventana->windowHandle(), local, ventana->mapToGlobal(local), giro);
+  }
+  // Un giro con el puntero en el centro de `w` (o en su punto `p`), entregado a la ventana
+  // principal como lo hace la plataforma.
+  void GirarSobre(QWidget* w, int giro, QPoint p = {-1, -1}) {
+    ASSERT_NE(w, nullptr);
+    const QPoint local = w->mapTo(ventana.get(), p.x() < 0 ? w->rect().center() : p);
+    ASSERT_EQ(ventana->childAt(local), w);
     Entregar(ventana->windowHandle(), local, ventana->mapToGlobal(local), giro);
   }
   // Un giro entregado directamente a un control, con el puntero en ese punto de la pantalla.
@@ -231,6 +241,61 @@ TEST_F(PruebaDesplazamiento, LaRuedaMueveUnPasoPequenoElFormularioALaVista) {
   EXPECT_FALSE(TieneRueda(caracteristicas));
 }
 
+// Qt entrega el giro al control bajo el puntero, no al formulario; en cualquier sitio de la
+// ventana un giro mueve el formulario a la vista un paso pequeño, y sólo en vertical.
+TEST_F(PruebaDesplazamiento, LaRuedaDesplazaDesdeCualquierSitioDeLaVentana) {
+  Vista(3195, 6000);
+  ASSERT_GT(V()->maximum(), 3600);
+  ASSERT_GT(H()->maximum(), 0);
+  const int h = H()->value();
+  QWidget* area = ventana->AreaCliente();
+  // Un campo que se ve entero en la vista.
+  auto campoVisible = [&]() -> QWidget* {
+    for (int i = 1; i <= 24; ++i) {
+      QWidget* c = CampoS(i);
+      if (c && c->isVisible() && area->rect().contains(QRect(c->mapTo(area, QPoint()), c->size())))
+        return c;
+    }
+    return nullptr;
+  };
+  QWidget* tira = ventana->Patillas();
+  for (const int giro : {-120, 120}) {
+    for (int sitio = 0; sitio < 6; ++sitio) {
+      SCOPED_TRACE(sitio);
+      const int antes = V()->value();
+      switch (sitio) {
+        case 0: GirarSobre(V(), giro); break;
+        case 1: GirarSobre(H(), giro); break;
+        case 2: GirarSobre(tira, giro, QPoint(3, 3)); break;
+        case 3: GirarSobre(ventana->menuBar(), giro); break;
+        case 4: GirarSobre(campoVisible(), giro); break;
+        case 5: Girar(giro); break;
+      }
+      EXPECT_EQ(V()->value(), antes - giro / 120 * 600);
+      EXPECT_EQ(H()->value(), h);
+    }
+  }
+
+  // Los resultados recuerdan lo que mueve la rueda, esté donde esté el puntero.
+  Pulsar("cmbResultados");
+  ASSERT_GT(V()->maximum(), 1800);
+  GirarSobre(V(), -120);
+  GirarSobre(H(), -120);
+  EXPECT_EQ(V()->value(), 1200);
+  EXPECT_EQ(ventana->PosicionV, 1200);
+  GirarSobre(tira, 120, QPoint(3, 3));
+  EXPECT_EQ(ventana->PosicionV, 600);
+  Pulsar("cmbCaracteristicas");
+  Pulsar("cmbResultados");
+  EXPECT_EQ(V()->value(), 600);
+  EsperarFormEn(H()->value(), 600);
+
+  // Fuera de la ventana, nada.
+  const QPoint fuera = ventana->frameGeometry().bottomRight() + QPoint(5, 5);
+  Entregar(ventana->windowHandle(), ventana->mapFromGlobal(fuera), fuera, -120);
+  EXPECT_EQ(V()->value(), 600);
+}
+
 TEST_F(PruebaDesplazamiento, ResultadosVuelvenDondeSeDejaron) {
   Vista(0, 10500);
   Pulsar("cmbResultados");
@@ -251,7 +316,8 @@ TEST_F(PruebaDesplazamiento, ResultadosVuelvenDondeSeDejaron) {
   // Un cálculo nuevo empieza con los resultados arriba del todo.
   ventana->CerrarPatillas();
   AbrirClase(2);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return static_cast<bool>(ventana->Patillas()->isVisible()); }, 3000));
+  EXPECT_TRUE(
+      QTest::qWaitFor([&] { return static_cast<bool>(ventana->Patillas()->isVisible()); }, 3000));
   Pulsar("cmbResultados");
   EsperarFormEn(0, 0);
 }

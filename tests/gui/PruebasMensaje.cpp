@@ -2,6 +2,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include "Modales.h"
@@ -153,6 +154,14 @@ TEST_F(PruebaMensaje, ElObservadorRecogeElMensajeSinAbrirElCuadro) {
   EXPECT_TRUE(abierto);
   EXPECT_EQ(vistos, QStringList({QStringLiteral("Error|Archivo no encontrado."),
                                  QStringLiteral("Grabar|El archivo se ha grabado.")}));
+}
+
+// Un mensaje que ninguna prueba espera no la deja colgada: el vigilante del main la hace
+// fallar enseguida, con el título y el texto del mensaje, y lo cierra.
+TEST_F(PruebaMensaje, UnModalQueNadieEsperaHaceFallarLaPruebaConSuTexto) {
+  EXPECT_NONFATAL_FAILURE(
+      MostrarMensaje(QStringLiteral("Archivo en mal estado."), QStringLiteral("Error")),
+      "frmMensaje \"Error\": Archivo en mal estado.");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Formulario de resultados con una clase abierta: cada etiqueta de las dos columnas coincide
 // con lo que calcula dorvelna-calc para el mismo archivo; filas ocultas, leyenda y tartas.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,6 +12,7 @@
 #include <QTest>
 #include <cmath>
 
+#include "ComprobarTarta.h"
 #include "PruebaFormularios.h"
 
 namespace dorvelna {
@@ -98,6 +100,10 @@ TEST_P(PruebaResultadosClase, LasEtiquetasMuestranLoQueCalculaLaCalculadora) {
       ASSERT_TRUE(l->text().endsWith(QLatin1Char('%'))) << l->text().toStdString();
       ComprobarCifra(l->text().chopped(1), R.at(porcentajes[s] - 1), 1, nombre);
     }
+    // Y se leen enteras: ninguna cortada por el borde ni encima de otra.
+    auto* tarta = EnForm<Tarta>(QStringLiteral("Picture%1R").arg(QLatin1String(columna)));
+    ASSERT_NE(tarta, nullptr);
+    pruebas::ComprobarEtiquetas(*tarta);
   }
 }
 
@@ -191,6 +197,40 @@ TEST_F(PruebaResultados, AlRepintarseRecalculaLasDosColumnas) {
       << peajes->text().toStdString();
   EXPECT_EQ(peajesO->text(), QStringLiteral("0,00"));  // los ceros se ven
   EXPECT_EQ(Etiqueta(QStringLiteral("lblOR(30)"))->text(), QStringLiteral("0,0"));
+}
+
+// Un cambio en un formulario de datos llega a la tarta sin volver a los resultados, con las
+// etiquetas nuevas enteras y sin pisarse.
+TEST_F(PruebaResultados, LaTartaSigueALosCambiosSinVolverAResultados) {
+  AbrirClase(0);
+  IrA(Formulario::Resultados);
+  auto* tarta = EnForm<Tarta>(QStringLiteral("PictureSR"));
+  auto* tartaO = EnForm<Tarta>(QStringLiteral("PictureOR"));
+  ASSERT_TRUE(tarta && tartaO);
+  const QString personalO = tartaO->Etiqueta(2)->text();
+  // Autocar y equipos alquilados sin renta: el combustible pasa al 30,6 %.
+  IrA(Formulario::CostesFijos1);
+  auto clic = [&](const char* nombre) {
+    auto* boton = EnForm<QAbstractButton>(QString::fromLatin1(nombre));
+    ASSERT_NE(boton, nullptr) << nombre;
+    QTest::mouseClick(boton, Qt::LeftButton, {}, QPoint(6, boton->height() / 2));
+  };
+  clic("OptionSA(2)");
+  Teclear(Caja(QStringLiteral("TextSF1(10)")), QStringLiteral("0"));
+  clic("OptionSE(2)");
+  Teclear(Caja(QStringLiteral("TextSF1(20)")), QStringLiteral("0"));
+  EXPECT_EQ(tarta->Etiqueta(5)->text(), QStringLiteral("30,6%"));
+  pruebas::ComprobarEtiquetas(*tarta);
+  // De vuelta a la compra, y otros seguros por 15.000 euros: los seguros, al 12,9 %.
+  clic("OptionSA(1)");
+  clic("OptionSE(1)");
+  EXPECT_EQ(tarta->Etiqueta(5)->text(), QStringLiteral("24,6%"));
+  IrA(Formulario::CostesFijos2);
+  Teclear(Caja(QStringLiteral("TextSF2(17)")), QStringLiteral("15000"));
+  EXPECT_EQ(tarta->Etiqueta(3)->text(), QStringLiteral("12,9%"));
+  pruebas::ComprobarEtiquetas(*tarta);
+  EXPECT_EQ(tartaO->Etiqueta(2)->text(), personalO);
+  pruebas::ComprobarEtiquetas(*tartaO);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <cmath>
 
+#include "comun/FifoVigilada.h"
 #include "Modales.h"
 #include "VentanaPrueba.h"
 #include "gui/campos/CampoTexto.h"
@@ -45,9 +46,7 @@ protected:
   CampoTexto* CampoO(int i) const {
     return qobject_cast<CampoTexto*>(Campo(QStringLiteral("TextOC(%1)").arg(i)));
   }
-  double NumeroS(int i) const {
-    return calculo.ValoresS(Grupo::C, i).ComoNumero().value_or(-1);
-  }
+  double NumeroS(int i) const { return calculo.ValoresS(Grupo::C, i).ComoNumero().value_or(-1); }
 
   // Teclea en el campo (con el foco) y sale de él con Tab.
   void Teclear(CampoTexto* campo, const QString& teclas, bool salir = true) {
@@ -64,15 +63,55 @@ protected:
   }
 };
 
-TEST_F(PruebaVentana, SinCalculoSoloSePuedeEmpezarUnoOAbrirlo) {
+// Cada entrada del menú, habilitada (+) o no (-): sin cálculo, con un cálculo abierto y con
+// frmNueva o frmTipoVeh a la vista.
+// clang-format off
+const std::pair<const char*, const char*> kMenus[] = {
+    {"mnuCalculo", "+++"}, {"mnuNuevo", "+--"}, {"mnuCerrar", "-+-"}, {"mnuFileExit", "+++"},
+    {"mnuFile", "+++"}, {"mnuFileOpen", "+--"}, {"mnuFileSave", "-+-"}, {"mnuFileSaveAs", "-+-"},
+    {"mnuFormularios", "+++"}, {"mnuCaracteristicas", "-+-"}, {"mnuTodosServicios", "-+-"},
+    {"mnuFijos1", "-+-"}, {"mnuFijos2", "-+-"}, {"mnuVariables", "-+-"},
+    {"mnuIndirectos", "-+-"}, {"mnuResultados", "-+-"}, {"mnuServicio", "-+-"},
+    {"mnuImprimir", "+++"}, {"mnuPrintCaracteristicas", "-+-"}, {"mnuPrintTodosServicios", "-+-"},
+    {"mnuPrintFijos1", "-+-"}, {"mnuPrintFijos2", "-+-"}, {"mnuPrintVariables", "-+-"},
+    {"mnuPrintIndirectos", "-+-"}, {"mnuPrintResultados", "-+-"}, {"mnuPrintServicio", "-+-"},
+    {"mnuPrintTodo", "-+-"},
+    {"mnuEdit", "+++"}, {"mnuEditCut", "-+-"}, {"mnuEditCopy", "-+-"}, {"mnuEditPaste", "-+-"},
+    {"mnuHelp", "+++"}, {"mnuHelpContents", "+++"}, {"mnuHelpAbout", "+++"},
+    {"mnuCalibrario", "+++"}, {"mnuAcuerdos", "+++"}};
+// clang-format on
+
+TEST_F(PruebaVentana, CadaEntradaDelMenuSeHabilitaSegunLaSituacion) {
+  enum { kSinCalculo, kConCalculo, kDialogoNuevo };
+  auto comprobar = [this](int situacion) {
+    for (const auto& [nombre, estados] : kMenus) {
+      QAction* a = ventana->Accion(QString::fromLatin1(nombre));
+      ASSERT_TRUE(a) << nombre;
+      EXPECT_EQ(a->isEnabled(), estados[situacion] == '+') << nombre << " en " << situacion;
+    }
+  };
   EXPECT_EQ(ventana->windowTitle(), QStringLiteral("DORVELNA"));
-  EXPECT_TRUE(Visible(QStringLiteral("mnuNuevo")));
-  EXPECT_TRUE(Visible(QStringLiteral("mnuFileOpen")));
-  for (const QString& nombre : MandatosDeCalculo()) {
-    if (nombre == QStringLiteral("mnuNuevo") || nombre == QStringLiteral("mnuFileOpen")) continue;
-    EXPECT_FALSE(Visible(nombre)) << nombre.toStdString();
-  }
   EXPECT_FALSE(ventana->Patillas()->isVisible());
+  comprobar(kSinCalculo);
+
+  ventana->MostrarNueva();
+  auto* nueva = Hijo(QStringLiteral("frmNueva"));
+  ASSERT_TRUE(nueva && QTest::qWaitFor([nueva] { return nueva->isVisible(); }, 3000));
+  comprobar(kDialogoNuevo);
+  QTest::mouseClick(nueva->findChild<QPushButton*>(QStringLiteral("CancelButton")), Qt::LeftButton);
+  comprobar(kSinCalculo);
+
+  ventana->Accion(QStringLiteral("mnuNuevo"))->trigger();
+  auto* tipo = Hijo(QStringLiteral("frmTipoVeh"));
+  ASSERT_TRUE(tipo && QTest::qWaitFor([tipo] { return tipo->isVisible(); }, 3000));
+  comprobar(kDialogoNuevo);
+  QTest::mouseClick(tipo->findChild<QPushButton*>(QStringLiteral("cmbVehiculos(1)")),
+                    Qt::LeftButton);
+  ASSERT_TRUE(ventana->Patillas()->isVisible());
+  comprobar(kConCalculo);
+
+  QTest::mouseClick(Hijo<QPushButton>(QStringLiteral("cmbCerrar")), Qt::LeftButton);
+  comprobar(kSinCalculo);
 
   // Los menús de primer nivel, en su orden y con sus leyendas.
   QStringList leyendas;
@@ -94,8 +133,8 @@ TEST_F(PruebaVentana, CadaClaseLlenaLasDosColumnasConSusFechas) {
 
     // Las dos columnas muestran la clase (S = O en el Calibrario), formateada.
     for (int i : {2, 3, 9, 10, 11, 14}) {
-      const QString esperado = FormatearValor(calculo.ValoresS(Grupo::C, i),
-                                              Decimales(Grupo::C, i), MostrarCeros);
+      const QString esperado =
+          FormatearValor(calculo.ValoresS(Grupo::C, i), Decimales(Grupo::C, i), MostrarCeros);
       EXPECT_FALSE(esperado.isEmpty()) << i;
       EXPECT_EQ(CampoS(i)->text(), esperado) << i;
       EXPECT_EQ(CampoO(i)->text(), esperado) << i;
@@ -153,7 +192,8 @@ TEST_F(PruebaVentana, LasPatillasYElMenuLlevanACadaFormularioSinQuedarseElFoco) 
   EXPECT_EQ(ventana->FormActual()->Tipo(), Formulario::CostesIndirectos);
   // Sólo un formulario a la vista.
   int visibles = 0;
-  for (auto* f : ventana->AreaCliente()->findChildren<FormularioDatos*>()) visibles += f->isVisible();
+  for (auto* f : ventana->AreaCliente()->findChildren<FormularioDatos*>())
+    visibles += f->isVisible();
   EXPECT_EQ(visibles, 1);
 }
 
@@ -184,6 +224,45 @@ TEST_F(PruebaVentana, ComaDecimalPuntoRechazadoYSegundoSeparadorRechazado) {
   QTest::keyClick(km, Qt::Key_Tab);
   EXPECT_EQ(km->text(), QStringLiteral("123.456"));
   EXPECT_TRUE(ventana->HayCambios());
+}
+
+// Una tecla rechazada no escribe nada y sólo borra lo seleccionado, nunca lo que sigue al cursor.
+TEST_F(PruebaVentana, UnaTeclaRechazadaSoloBorraLaSeleccion) {
+  AbrirClase(0);
+  CampoTexto* descripcion = CampoS(1);
+  Enfocar(descripcion);
+  const QString clase = QStringLiteral("Autocar estándar de más de 55 plazas");
+  ASSERT_EQ(descripcion->text(), clase);
+  ASSERT_EQ(descripcion->cursorPosition(), 0);
+  QTest::keyClicks(descripcion, QStringLiteral("\"\""));
+  EXPECT_EQ(descripcion->text(), clase);
+  descripcion->setSelection(0, 8);
+  QTest::keyClicks(descripcion, QStringLiteral("\""));
+  EXPECT_EQ(descripcion->text(), clase.mid(8));
+
+  struct Caso {
+    int campo;
+    QString teclas;
+  };
+  // Letras y signos; el punto y la segunda coma en un decimal; la coma en un entero.
+  for (const Caso& c : {Caso{3, QStringLiteral("a.,-\"")}, Caso{9, QStringLiteral("x,. ")}}) {
+    CampoTexto* campo = CampoS(c.campo);
+    Enfocar(campo);
+    const QString texto = campo->text();
+    ASSERT_GE(texto.size(), 4);
+    campo->setCursorPosition(1);
+    QTest::keyClicks(campo, c.teclas);
+    EXPECT_EQ(campo->text(), texto) << c.campo;
+    campo->setSelection(1, 2);
+    QTest::keyClicks(campo, c.teclas.left(1));
+    EXPECT_EQ(campo->text(), texto.left(1) + texto.mid(3)) << c.campo;
+    EXPECT_EQ(campo->cursorPosition(), 1) << c.campo;
+    // Vuelve el valor de la clase antes de salir del campo.
+    campo->selectAll();
+    QTest::keyClicks(campo, texto);
+  }
+  EXPECT_EQ(NumeroS(3), 14.95);
+  EXPECT_EQ(NumeroS(9), 110000);
 }
 
 TEST_F(PruebaVentana, UnValorFueraDeLimitesSeRechazaConSuMensajeYVuelveElAnterior) {
@@ -297,6 +376,13 @@ TEST_F(PruebaCalibrario, SinCarpetaOSinArchivoOConArchivoDanadoDaSuMensaje) {
   danado.close();
   esperar(QStringLiteral("Archivo en mal estado."));
   EXPECT_FALSE(ventana->HayCambios());
+
+  // Una FIFO en su lugar no se abre: dejaría al programa esperando a quien escriba en ella.
+  ASSERT_TRUE(QFile::remove(danado.fileName()));
+  pruebas::FifoVigilada fifo(danado.fileName());
+  ASSERT_TRUE(fifo.Creada());
+  esperar(QStringLiteral("Archivo en mal estado."));
+  EXPECT_FALSE(fifo.Abierta());
 }
 
 // Secuencias de teclas al azar en todos los campos S del formulario de características: el
@@ -315,6 +401,7 @@ TEST_F(PruebaVentana, TeclasAlAzarEnCadaCampoNuncaDejanUnValorFueraDeLimites) {
       if (!campo->isEnabled()) break;
       // Si un valor se rechaza (con Intro o al salir) sale el mensaje, que se contesta.
       bool rechazado = false;
+      pruebas::ModalEsperado esperado(QStringLiteral("frmMensaje"));
       QTimer vigia;
       QObject::connect(&vigia, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();

@@ -3,6 +3,8 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
+#include "Modales.h"
+
 int main(int argc, char** argv) {
   // También al listar las pruebas, cuando CTest aún no ha puesto el entorno.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -12,5 +14,6 @@ int main(int argc, char** argv) {
   aplicacion.setFont(letra);
   QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
   ::testing::InitGoogleTest(&argc, argv);
+  dorvelna::pruebas::VigilarModales();
   return RUN_ALL_TESTS();
 }

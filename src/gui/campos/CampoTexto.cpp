@@ -18,11 +18,11 @@ CampoTexto::CampoTexto(FormularioDatos* form, Grupo g, Columna col, int indice, 
   const DefinicionCampo& campo = Campo(g, indice);
   decimales_ = campo.tipo == Tipo::Texto ? -1 : campo.decimales;
   // Los servicios sólo tienen columna S y sus cajas se llaman TextSS(i), sin otra letra.
-  const QString columna = g == Grupo::SS ? QString()
-                          : col == Columna::S ? QStringLiteral("S") : QStringLiteral("O");
-  setObjectName(QStringLiteral("Text%1%2(%3)")
-                    .arg(columna, QString::fromLatin1(CodigoGrupo(g)))
-                    .arg(indice));
+  const QString columna = g == Grupo::SS      ? QString()
+                          : col == Columna::S ? QStringLiteral("S")
+                                              : QStringLiteral("O");
+  setObjectName(
+      QStringLiteral("Text%1%2(%3)").arg(columna, QString::fromLatin1(CodigoGrupo(g))).arg(indice));
   setProperty("Tag", QString::number(decimales_));
   if (!EsTexto()) setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   // El texto de los campos calculados, grises, se lee en negro.
@@ -75,6 +75,13 @@ void CampoTexto::focusInEvent(QFocusEvent* e) {
 }
 
 void CampoTexto::focusOutEvent(QFocusEvent* e) {
+  // La barra de menús tomada con el teclado (Alt, F10) es como un menú abierto: el campo
+  // sigue en edición y conserva su selección, sobre la que actúa "Edición".
+  if (e->reason() == Qt::MenuBarFocusReason) {
+    QFocusEvent comoMenu(QEvent::FocusOut, Qt::PopupFocusReason);
+    QLineEdit::focusOutEvent(&comoMenu);
+    return;
+  }
   QLineEdit::focusOutEvent(e);
   if (e->reason() == Qt::PopupFocusReason || e->reason() == Qt::ActiveWindowFocusReason) return;
   Confirmar();
@@ -118,8 +125,9 @@ void CampoTexto::keyPressEvent(QKeyEvent* e) {
     default: break;
   }
   const QString texto = e->text();
-  const bool caracter = texto.size() == 1 && texto.at(0).isPrint() &&
-                        !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+  const bool caracter =
+      texto.size() == 1 && texto.at(0).isPrint() &&
+      !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
   if (!caracter) {
     QLineEdit::keyPressEvent(e);
     return;

@@ -38,13 +38,6 @@ void TeclaCampo(CampoTexto* control, int& tecla) {
     return;
   }
   if (tecla == 8) return;
-  // Las comillas no caben en un archivo de cálculo: un texto no las admite.
-  if (control->EsTexto() && tecla == '"') {
-    control->del();
-    tecla = 0;
-    QApplication::beep();
-    return;
-  }
   EstadoCampo estado{control->text(), control->cursorPosition(), control->selectionStart(),
                      static_cast<int>(control->selectedText().size()), control->maxLength(),
                      control->Decimales()};
@@ -78,6 +71,8 @@ void AceptarValor(CampoTexto* control, int tecla) {
     MostrarMensaje(mensaje, QStringLiteral("Error"));
   } else {
     calculo.Calcular(form, Columna::S, i);
+    // Los resultados y sus tartas siguen al cambio, aunque su formulario no esté a la vista.
+    calculo.Actualizar();
   }
   if (tecla != 13) MostrarValor(calculo.ValoresS(g, i), control, MostrarCeros);
 }

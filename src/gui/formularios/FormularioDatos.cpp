@@ -144,6 +144,7 @@ QGroupBox* FormularioDatos::NuevaPareja(QWidget* contenedor, Seccion sec, Column
     if (S) {
       connect(boton, &QAbstractButton::clicked, this, [this, sec, k] {
         Principal->Datos().CambiarModo(sec, Columna::S, k == 1);
+        Principal->Datos().Actualizar();
       });
     }
     botones[k - 1] = boton;

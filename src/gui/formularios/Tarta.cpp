@@ -2,9 +2,11 @@
 
 #include <QGraphicsDropShadowEffect>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "nucleo/entrada/Formato.h"
+#include "gui/formularios/EtiquetasTarta.h"
 #include "gui/comun/Twips.h"
 
 namespace dorvelna {
@@ -13,10 +15,7 @@ namespace {
 // Las constantes del dibujo se usan con estos valores exactos.
 constexpr double kDosPi = 6.2831853072;
 constexpr double kPi = 3.1415926536;
-constexpr double kMedioPi = 1.5707963268;
-constexpr double kTresMediosPi = 4.7123889804;
 constexpr double kDesfase = 1e-11;
-constexpr double kSeparacion = 50;
 
 struct Ranura {
   int porcentaje;
@@ -104,43 +103,45 @@ void Tarta::DibujarTarta(const Valores& valores, const std::array<QLabel*, kRanu
     if (leyendas[i]) ColorearTexto(leyendas[i], color);
     inicio = fin;
   }
+  ColocarEtiquetas();
   update();
 }
 
 void Tarta::DibujarSector(int ranura, const QColor& color, double inicio, double fin,
                           const Valores& valores) {
-  SectorTarta s{ranura, color, inicio, fin, inicio + kDesfase < fin, 0, 0};
-  const double medio = (inicio + fin) / 2;
-  const double rho = radio_ + kSeparacion;
   QLabel* etiqueta = etiquetas_[ranura];
-  // La etiqueta se coloca con el tamaño que tenía antes de cambiar su texto.
-  const double w = PixelesATwips(etiqueta->width()), h = PixelesATwips(etiqueta->height());
-  // Queda fuera del círculo, junto al centro de su sector y de su lado.
-  double left, top;
-  if (medio >= 0 && medio < kMedioPi) {
-    left = cx_ + rho * std::cos(medio);
-    top = cy_ - h - rho * std::sin(medio);
-  } else if (medio >= kMedioPi && medio < kPi) {
-    left = cx_ - w + rho * std::cos(medio);
-    top = cy_ - h - rho * std::sin(medio);
-  } else if (medio >= kPi && medio < kTresMediosPi) {
-    left = cx_ - w + rho * std::cos(medio);
-    top = cy_ - rho * std::sin(medio);
-  } else {
-    left = cx_ + rho * std::cos(medio);
-    top = cy_ - rho * std::sin(medio);
-  }
-  s.left = static_cast<float>(left);
-  s.top = static_cast<float>(top);
-  etiqueta->move(TwipsAPixeles(static_cast<int>(std::lround(s.left))),
-                 TwipsAPixeles(static_cast<int>(std::lround(s.top))));
-  etiqueta->setProperty("LeftTwips", static_cast<double>(s.left));
-  etiqueta->setProperty("TopTwips", static_cast<double>(s.top));
   const Valor& porcentaje = valores.R[kRanurasTarta[ranura].porcentaje];
   etiqueta->setText(FormatearValor(porcentaje, 1, true) + QStringLiteral("%"));
   etiqueta->adjustSize();
   ColorearTexto(etiqueta, color);
-  sectores_.push_back(s);
+  sectores_.push_back({ranura, color, inicio, fin, inicio + kDesfase < fin, 0, 0, {}, false});
+}
+
+// Cada etiqueta se sitúa con el tamaño de su texto nuevo: con el del dibujo anterior, una
+// cifra que crece quedaría cortada o encima de otra hasta el dibujo siguiente.
+void Tarta::ColocarEtiquetas() {
+  std::array<std::pair<double, double>, kRanuras> angulos{};
+  std::array<QSize, kRanuras> tamanos{};
+  for (int i = 0; i < kRanuras; ++i) {
+    angulos[i] = {sectores_[i].inicio, sectores_[i].fin};
+    tamanos[i] = etiquetas_[i]->size();
+  }
+  const auto situadas =
+      SituarEtiquetas({size(), cx_, cy_, radio_, TwipsPorPixel()}, angulos, tamanos);
+  for (int i = 0; i < kRanuras; ++i) {
+    SectorTarta& s = sectores_[i];
+    const EtiquetaSituada& e = situadas[i];
+    s.left = e.left;
+    s.top = e.top;
+    s.caja = e.caja;
+    s.movida = e.movida;
+    QLabel* etiqueta = etiquetas_[i];
+    etiqueta->move(e.caja.topLeft());
+    etiqueta->setProperty("LeftTwips", e.movida ? PixelesATwips(e.caja.x()) : double(e.left));
+    etiqueta->setProperty("TopTwips", e.movida ? PixelesATwips(e.caja.y()) : double(e.top));
+    // Encima de los sectores no se leería: lleva el fondo del dibujo.
+    etiqueta->setAutoFillBackground(e.sobreCirculo);
+  }
 }
 
 void Tarta::paintEvent(QPaintEvent*) {
@@ -156,6 +157,18 @@ void Tarta::paintEvent(QPaintEvent*) {
     const int desde = static_cast<int>(std::lround(s.inicio * 180 / kPi * 16));
     const int hasta = static_cast<int>(std::lround(s.fin * 180 / kPi * 16));
     pintor.drawPie(caja, desde, hasta - desde);
+  }
+  // Línea fina del borde del sector a la etiqueta que no cabía junto a él.
+  pintor.setPen(QPen(QColor(64, 64, 64), 0));
+  for (const SectorTarta& s : sectores_) {
+    if (!s.movida || !s.dibujado) continue;
+    const double medio = (s.inicio + s.fin) / 2;
+    const QPointF borde((cx_ + radio_ * std::cos(medio)) * escala,
+                        (cy_ - radio_ * std::sin(medio)) * escala);
+    const QRectF etiqueta(s.caja);
+    const QPointF cercano(std::clamp(borde.x(), etiqueta.left(), etiqueta.right()),
+                          std::clamp(borde.y(), etiqueta.top(), etiqueta.bottom()));
+    if (QLineF(borde, cercano).length() > 4) pintor.drawLine(borde, cercano);
   }
 }
 

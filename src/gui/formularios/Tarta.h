@@ -16,7 +16,9 @@ struct SectorTarta {
   QColor color;        // el fondo de Colores(ranura) al dibujar
   double inicio, fin;  // radianes, en sentido contrario a las agujas del reloj
   bool dibujado;
-  float left, top;  // esquina de la etiqueta del sector
+  float left, top;  // esquina que toca a la etiqueta junto a su sector
+  QRect caja;       // donde queda la etiqueta, en píxeles
+  bool movida;      // no cabía en su sitio: una línea la une a su sector
 };
 
 // PictureSR / PictureOR: la tarta del reparto del coste anual de una columna, con las doce
@@ -49,6 +51,7 @@ protected:
 private:
   void DibujarSector(int ranura, const QColor& color, double inicio, double fin,
                      const Valores& valores);
+  void ColocarEtiquetas();
 
   std::array<QLabel*, kRanuras> etiquetas_{};
   std::vector<SectorTarta> sectores_;

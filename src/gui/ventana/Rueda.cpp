@@ -1,5 +1,6 @@
 #include "gui/ventana/Rueda.h"
 
+#include <QApplication>
 #include <QWheelEvent>
 #include <QWidget>
 #include <algorithm>
@@ -15,16 +16,22 @@ namespace {
 const char* const kNombreGancho = "PrevWndProc";
 
 // El filtro de sucesos hace de procedimiento de ventana sustituido: mira la rueda y deja
-// pasar todo, la rueda también, a la ventana enganchada.
+// pasar todo, la rueda también. Mira la rueda en toda la aplicación y no sólo en el
+// formulario, porque Qt la entrega al control que hay bajo el puntero (una barra, las
+// patillas) y no al que tiene el foco: cuenta cada giro una vez, en su primera entrega, que
+// es la única espontánea.
 class GanchoRueda : public QObject {
 public:
   explicit GanchoRueda(QWidget* ventana) : QObject(ventana), ventana_(ventana) {
     setObjectName(QString::fromLatin1(kNombreGancho));
+    qApp->installEventFilter(this);
   }
+  ~GanchoRueda() override { qApp->removeEventFilter(this); }
 
 protected:
   bool eventFilter(QObject* objeto, QEvent* e) override {
-    if (objeto == ventana_ && e->type() == QEvent::Wheel) {
+    if (e->type() == QEvent::Wheel && e->spontaneous() && objeto->isWidgetType() &&
+        static_cast<QWidget*>(objeto)->window() == ventana_->window()) {
       ProcesarMensaje(ventana_, *static_cast<QWheelEvent*>(e));
     }
     return false;
@@ -46,15 +53,10 @@ GanchoRueda* GanchoDe(const QWidget* ventana) {
 void InstalarRueda(QWidget* ventana) {
   // Una ventana lleva un gancho como mucho: otro encima movería dos pasos por giro.
   if (!ventana || GanchoDe(ventana)) return;
-  ventana->installEventFilter(new GanchoRueda(ventana));
+  new GanchoRueda(ventana);
 }
 
-void QuitarRueda(QWidget* ventana) {
-  GanchoRueda* gancho = GanchoDe(ventana);
-  if (!gancho) return;
-  ventana->removeEventFilter(gancho);
-  delete gancho;
-}
+void QuitarRueda(QWidget* ventana) { delete GanchoDe(ventana); }
 
 bool TieneRueda(const QWidget* ventana) { return GanchoDe(ventana) != nullptr; }
 

@@ -6,8 +6,9 @@ class QWidget;
 namespace dorvelna {
 
 // Gancho de la rueda del ratón. Se pone sobre la ventana del formulario a la vista y
-// hace de su procedimiento de ventana: cada suceso de rueda con el puntero dentro de la
-// ventana principal mueve el formulario un paso pequeño, y el suceso sigue su camino.
+// hace de su procedimiento de ventana: cada giro sobre cualquier control de la ventana
+// principal, con el puntero dentro de ella, mueve el formulario un paso pequeño, y el
+// suceso sigue su camino.
 void InstalarRueda(QWidget* ventana);
 void QuitarRueda(QWidget* ventana);
 bool TieneRueda(const QWidget* ventana);

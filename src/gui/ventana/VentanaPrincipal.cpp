@@ -7,8 +7,11 @@
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
+#include <utility>
 
+#include "gui/campos/CampoTexto.h"
 #include "gui/campos/EdicionCampos.h"
 #include "gui/comun/VentanaDuena.h"
 #include "gui/comun/frmPreguntaGrabar.h"
@@ -56,20 +59,31 @@ constexpr Patilla kPatillas[] = {
 }  // namespace
 
 const QStringList& MandatosDeCalculo() {
-  static const QStringList nombres = {
-      QStringLiteral("mnuNuevo"),           QStringLiteral("mnuCerrar"),
-      QStringLiteral("mnuFileOpen"),        QStringLiteral("mnuFileSave"),
-      QStringLiteral("mnuFileSaveAs"),      QStringLiteral("mnuCaracteristicas"),
-      QStringLiteral("mnuTodosServicios"),  QStringLiteral("mnuFijos1"),
-      QStringLiteral("mnuFijos2"),          QStringLiteral("mnuVariables"),
-      QStringLiteral("mnuIndirectos"),      QStringLiteral("mnuResultados"),
-      QStringLiteral("mnuServicio"),        QStringLiteral("mnuPrintCaracteristicas"),
-      QStringLiteral("mnuPrintTodosServicios"), QStringLiteral("mnuPrintFijos1"),
-      QStringLiteral("mnuPrintFijos2"),     QStringLiteral("mnuPrintVariables"),
-      QStringLiteral("mnuPrintIndirectos"), QStringLiteral("mnuPrintResultados"),
-      QStringLiteral("mnuPrintServicio"),   QStringLiteral("mnuPrintTodo"),
-      QStringLiteral("mnuEditCut"),         QStringLiteral("mnuEditCopy"),
-      QStringLiteral("mnuEditPaste")};
+  static const QStringList nombres = {QStringLiteral("mnuNuevo"),
+                                      QStringLiteral("mnuCerrar"),
+                                      QStringLiteral("mnuFileOpen"),
+                                      QStringLiteral("mnuFileSave"),
+                                      QStringLiteral("mnuFileSaveAs"),
+                                      QStringLiteral("mnuCaracteristicas"),
+                                      QStringLiteral("mnuTodosServicios"),
+                                      QStringLiteral("mnuFijos1"),
+                                      QStringLiteral("mnuFijos2"),
+                                      QStringLiteral("mnuVariables"),
+                                      QStringLiteral("mnuIndirectos"),
+                                      QStringLiteral("mnuResultados"),
+                                      QStringLiteral("mnuServicio"),
+                                      QStringLiteral("mnuPrintCaracteristicas"),
+                                      QStringLiteral("mnuPrintTodosServicios"),
+                                      QStringLiteral("mnuPrintFijos1"),
+                                      QStringLiteral("mnuPrintFijos2"),
+                                      QStringLiteral("mnuPrintVariables"),
+                                      QStringLiteral("mnuPrintIndirectos"),
+                                      QStringLiteral("mnuPrintResultados"),
+                                      QStringLiteral("mnuPrintServicio"),
+                                      QStringLiteral("mnuPrintTodo"),
+                                      QStringLiteral("mnuEditCut"),
+                                      QStringLiteral("mnuEditCopy"),
+                                      QStringLiteral("mnuEditPaste")};
   return nombres;
 }
 
@@ -101,6 +115,8 @@ VentanaPrincipal::VentanaPrincipal(Calculo& calculo, QWidget* padre)
 }
 
 VentanaPrincipal::~VentanaPrincipal() {
+  // Al destruirse los hijos el foco aún cambia; esta ventana ya no lo sigue.
+  disconnect(qApp, &QApplication::focusChanged, this, nullptr);
   calculo_.PonerPantalla(nullptr);
   if (Principal == this) Principal = nullptr;
 }
@@ -137,7 +153,8 @@ void VentanaPrincipal::CrearMenus() {
 
   auto irA = [this](dorvelna::Formulario f) { return [this, f] { ActivarFormulario(f); }; };
   QMenu* formularios = menu(nullptr, "mnuFormularios", QStringLiteral("Formularios"));
-  accion(formularios, "mnuCaracteristicas", QStringLiteral("Características Técnicas y de Explotación"),
+  accion(formularios, "mnuCaracteristicas",
+         QStringLiteral("Características Técnicas y de Explotación"),
          irA(Formulario::Caracteristicas));
   QMenu* todos = menu(formularios, "mnuTodosServicios",
                       QStringLiteral("Costes repercutidos a todos los servicios"));
@@ -180,12 +197,15 @@ void VentanaPrincipal::CrearMenus() {
          imprimir("mnuPrintTodo"));
 
   QMenu* edicion = menu(nullptr, "mnuEdit", QStringLiteral("Edición"));
-  accion(edicion, "mnuEditCut", QStringLiteral("Cortar"), [] { Cortar(); })
-      ->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
-  accion(edicion, "mnuEditCopy", QStringLiteral("Copiar"), [] { Copiar(); })
-      ->setShortcut(QKeySequence(QStringLiteral("Ctrl+C")));
-  accion(edicion, "mnuEditPaste", QStringLiteral("Pegar"), [] { Pegar(); })
-      ->setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
+  accion(edicion, "mnuEditCut", QStringLiteral("Cortar"), [] {
+    Cortar();
+  })->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
+  accion(edicion, "mnuEditCopy", QStringLiteral("Copiar"), [] {
+    Copiar();
+  })->setShortcut(QKeySequence(QStringLiteral("Ctrl+C")));
+  accion(edicion, "mnuEditPaste", QStringLiteral("Pegar"), [] {
+    Pegar();
+  })->setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
 
   QMenu* ayuda = menu(nullptr, "mnuHelp", QStringLiteral("Ayuda"));
   accion(ayuda, "mnuHelpContents", QStringLiteral("Contenido"),
@@ -199,10 +219,48 @@ void VentanaPrincipal::CrearMenus() {
 
   // Abrir un menú (salvo "Edición") confirma antes el campo que se está editando.
   for (QMenu* m : {calculo, archivo, formularios, impresion, ayuda, calibrario}) {
-    connect(m, &QMenu::aboutToShow, this, [this] {
-      if (patillas_ && patillas_->isVisible()) patillas_->setFocus(Qt::OtherFocusReason);
-    });
+    connect(m, &QMenu::aboutToShow, this, &VentanaPrincipal::ConfirmarAntesDeMenu);
   }
+  auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+  connect(f10, &QShortcut::activated, this, &VentanaPrincipal::TomarBarraMenus);
+  connect(qApp, &QApplication::focusChanged, this, &VentanaPrincipal::FocoCambiado);
+}
+
+// La barra de menús tomada con el teclado deja el campo en edición. Si al dejarla el foco no
+// vuelve a ese campo sino que va a otro control (un clic en un botón de opción, por ejemplo),
+// se ha salido del campo.
+void VentanaPrincipal::FocoCambiado(QWidget* antes, QWidget* ahora) {
+  const QWidget* barra = menuBar();
+  if (ahora && ahora == barra) {
+    campoTrasBarra_ = qobject_cast<CampoTexto*>(antes);
+    return;
+  }
+  // Un menú que se abre desde la barra no es dejarla.
+  if (!antes || antes != barra || !ahora || ahora->window() != this) return;
+  const QPointer<CampoTexto> campo = std::exchange(campoTrasBarra_, nullptr);
+  if (campo && campo != ahora && campo->EnEdicion()) campo->Confirmar();
+}
+
+// El foco pasa a las patillas, que lo devuelven al control activo: el campo sale (se confirma)
+// y vuelve a entrar. Si la barra de menús tomó el foco con el teclado, el campo ya no lo tiene
+// pero sigue en edición: se confirma aquí.
+void VentanaPrincipal::ConfirmarAntesDeMenu() {
+  if (!patillas_->isVisible()) return;
+  auto* campo = qobject_cast<CampoTexto*>(ActivoDe(formActual_));
+  if (campo && campo->EnEdicion()) campo->Confirmar();
+  campoTrasBarra_ = nullptr;
+  patillas_->setFocus(Qt::OtherFocusReason);
+}
+
+// F10 toma la barra de menús igual que Alt: marca el primer menú sin abrirlo, y una segunda
+// vez la deja. La barra sólo entra así al pulsar y soltar Alt, de modo que se le hace llegar
+// ese gesto. (Los modificadores de un suceso de la propia tecla Alt son los de antes de ella.)
+void VentanaPrincipal::TomarBarraMenus() {
+  QKeyEvent pulsada(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::NoModifier);
+  pulsada.ignore();
+  QCoreApplication::sendEvent(this, &pulsada);
+  QKeyEvent soltada(QEvent::KeyRelease, Qt::Key_Alt, Qt::AltModifier);
+  QCoreApplication::sendEvent(menuBar(), &soltada);
 }
 
 void VentanaPrincipal::CrearPatillas() {
@@ -212,8 +270,8 @@ void VentanaPrincipal::CrearPatillas() {
   patillas_->setFocusPolicy(Qt::ClickFocus);
   patillas_->installEventFilter(this);
 
-  frameTodos_ = new QGroupBox(QStringLiteral("Costes repercutidos a todos los servicios"),
-                              patillas_);
+  frameTodos_ =
+      new QGroupBox(QStringLiteral("Costes repercutidos a todos los servicios"), patillas_);
   frameTodos_->setObjectName(QStringLiteral("FrameTodos"));
   frameTodos_->setGeometry(RectTwips(1800, 60, 7215, 1515));
   PintarFondo(frameTodos_, kFondoTodos);
@@ -225,15 +283,16 @@ void VentanaPrincipal::CrearPatillas() {
     QWidget* contenedor;
     int left, top, width, height;
   };
-  const Sitio sitios[] = {{patillas_, 120, 300, 1575, 1215},  {frameTodos_, 120, 240, 1215, 1215},
-                          {frameTodos_, 1440, 240, 1215, 1215}, {frameTodos_, 2760, 240, 1815, 1215},
-                          {frameTodos_, 4680, 240, 1095, 1215}, {frameTodos_, 5880, 240, 1215, 1215},
-                          {patillas_, 9120, 540, 1215, 735}};
+  const Sitio sitios[] = {
+      {patillas_, 120, 300, 1575, 1215},    {frameTodos_, 120, 240, 1215, 1215},
+      {frameTodos_, 1440, 240, 1215, 1215}, {frameTodos_, 2760, 240, 1815, 1215},
+      {frameTodos_, 4680, 240, 1095, 1215}, {frameTodos_, 5880, 240, 1215, 1215},
+      {patillas_, 9120, 540, 1215, 735}};
   for (int k = 0; k < 7; ++k) {
-    auto* boton = new dorvelna::BotonPatilla(QString::fromUtf8(kPatillas[k].texto), sitios[k].contenedor);
+    auto* boton =
+        new dorvelna::BotonPatilla(QString::fromUtf8(kPatillas[k].texto), sitios[k].contenedor);
     boton->setObjectName(QString::fromLatin1(kPatillas[k].boton));
-    boton->setGeometry(
-        RectTwips(sitios[k].left, sitios[k].top, sitios[k].width, sitios[k].height));
+    boton->setGeometry(RectTwips(sitios[k].left, sitios[k].top, sitios[k].width, sitios[k].height));
     boton->installEventFilter(this);
     const dorvelna::Formulario f = kPatillas[k].form;
     connect(boton, &QPushButton::clicked, this, [this, f] { ActivarFormulario(f); });
@@ -439,8 +498,10 @@ void VentanaPrincipal::CerrarPatillas() {
     }
   }
   MenusSinCalculo();
-  static_cast<dorvelna::BotonPatilla*>(botones_[0])->PonerColor(colorActivo_.isValid() ? colorActivo_ : kColorActivoDiseno);
-  for (int k = 1; k < 7; ++k) static_cast<dorvelna::BotonPatilla*>(botones_[k])->PonerColor(ColorInactivo());
+  static_cast<dorvelna::BotonPatilla*>(botones_[0])
+      ->PonerColor(colorActivo_.isValid() ? colorActivo_ : kColorActivoDiseno);
+  for (int k = 1; k < 7; ++k)
+    static_cast<dorvelna::BotonPatilla*>(botones_[k])->PonerColor(ColorInactivo());
   PintarFondo(area_, colorFondo_);
   picV_->hide();
   picH_->hide();
@@ -450,7 +511,8 @@ void VentanaPrincipal::CerrarPatillas() {
 
 void VentanaPrincipal::DesactivarFormulario() {
   QuitarRueda(formActual_);
-  for (QPushButton* b : botones_) static_cast<dorvelna::BotonPatilla*>(b)->PonerColor(ColorInactivo());
+  for (QPushButton* b : botones_)
+    static_cast<dorvelna::BotonPatilla*>(b)->PonerColor(ColorInactivo());
   if (formActual_ && formActual_->Tipo() == dorvelna::Formulario::Resultados) {
     PosicionV = vscroll_->value();
     PosicionH = hscroll_->value();
@@ -487,6 +549,12 @@ bool VentanaPrincipal::eventFilter(QObject* objeto, QEvent* e) {
   if ((objeto == picV_ || objeto == picH_) && e->type() == QEvent::Resize) {
     TiraRedimensionada(static_cast<QWidget*>(objeto), static_cast<QResizeEvent*>(e)->oldSize());
     return false;
+  }
+  // La rueda sobre una barra no la mueve por su cuenta (tres pasos pequeños, o la barra
+  // horizontal): el gancho de la rueda ya ha movido el formulario un paso por el giro.
+  if ((objeto == vscroll_ || objeto == hscroll_) && e->type() == QEvent::Wheel) {
+    e->ignore();
+    return true;
   }
   // Las tiras y las barras nunca se quedan con el foco; las teclas de página sí desplazan.
   if (e->type() == QEvent::FocusIn && formActual_) {

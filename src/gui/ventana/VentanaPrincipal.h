@@ -15,6 +15,7 @@ class QGroupBox;
 
 namespace dorvelna {
 
+class CampoTexto;
 class FormularioDatos;
 class PantallaQt;
 
@@ -96,6 +97,9 @@ protected:
 
 private:
   void CrearMenus();
+  void ConfirmarAntesDeMenu();
+  void TomarBarraMenus();
+  void FocoCambiado(QWidget* antes, QWidget* ahora);
   void CrearPatillas();
   void CrearTirasDesplazamiento();
   void ColocarTiras();
@@ -125,6 +129,7 @@ private:
   QColor colorFondo_;
   QColor colorActivo_;
   QPointer<QWidget> dialogoNuevo_;
+  QPointer<CampoTexto> campoTrasBarra_;
 };
 
 // Los 25 mandatos que dependen de que haya un cálculo abierto.

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <climits>
+#include <sys/stat.h>
 
 namespace dorvelna {
 
@@ -22,15 +23,18 @@ constexpr qsizetype kRutaMaxima = 4096;
 
 }  // namespace
 
-std::optional<FalloArchivo> ComprobarRuta(const QString& ruta) {
+std::optional<FalloArchivo> ComprobarRuta(const QByteArray& nativa) {
   // Un NUL cortaría la ruta al pasarla al sistema y abriría otro archivo.
-  if (ruta.isEmpty() || ruta.contains(QChar(u'\0'))) return FalloArchivo::NombreNoValido;
-  const QByteArray nativa = QFile::encodeName(ruta);
+  if (nativa.isEmpty() || nativa.contains('\0')) return FalloArchivo::NombreNoValido;
   if (nativa.size() >= kRutaMaxima) return FalloArchivo::NombreNoValido;
   for (const QByteArray& parte : nativa.split('/')) {
     if (parte.size() > kNombreMaximo) return FalloArchivo::NombreNoValido;
   }
-  if (QFileInfo(ruta).isDir()) return FalloArchivo::AccesoDenegado;
+  // Con stat y no con QFileInfo: el nombre puede no ser UTF-8 y QString no lo guardaría.
+  struct stat datos;
+  if (::stat(nativa.constData(), &datos) == 0 && !S_ISREG(datos.st_mode)) {
+    return FalloArchivo::AccesoDenegado;
+  }
   return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 #include "nucleo/archivos/EscribirArchivo.h"
 
 #include <QDate>
+#include <QFile>
 #include <QSaveFile>
 
 #include "nucleo/archivos/ComponerArchivo.h"
@@ -12,7 +13,7 @@ namespace dorvelna {
 std::optional<FalloArchivo> EscribirArchivo(Calculo& calculo, const QString& ruta,
                                             const Intermediario& intermediario) {
   calculo.Revisar();
-  if (auto fallo = ComprobarRuta(ruta)) return fallo;
+  if (auto fallo = ComprobarRuta(QFile::encodeName(ruta))) return fallo;
   QSaveFile archivo(ruta);
   if (!archivo.open(QIODevice::WriteOnly)) return DiagnosticarApertura(ruta, true);
 

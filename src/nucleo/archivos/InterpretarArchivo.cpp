@@ -1,5 +1,6 @@
 #include "nucleo/archivos/InterpretarArchivo.h"
 
+#include <QStringDecoder>
 #include <charconv>
 
 #include "nucleo/archivos/Cp1252.h"
@@ -133,11 +134,29 @@ std::optional<QDate> LeerFecha(const Ficha& f) {
   return resultado;
 }
 
+// Texto de un archivo en UTF-8, tal como está escrito (también una marca U+FEFF al
+// principio); nada si los bytes no son UTF-8 válido.
+std::optional<QString> DecodificarUtf8(QByteArrayView bytes) {
+  QStringDecoder utf8(QStringDecoder::Utf8,
+                      QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+  QString texto = utf8.decode(bytes);
+  if (utf8.hasError()) return std::nullopt;
+  return texto;
+}
+
 // Deja en "destino" el valor de la ficha para un campo de la clase "tipo"; falso si la
 // ficha no es de esa clase.
-bool LeerValor(Tipo tipo, const Ficha& f, Valor& destino) {
+bool LeerValor(Tipo tipo, const Ficha& f, bool enUtf8, Valor& destino) {
   switch (tipo) {
-    case Tipo::Texto: destino = Valor(DecodificarCp1252(f.texto)); return true;
+    case Tipo::Texto: {
+      if (!enUtf8) {
+        destino = Valor(DecodificarCp1252(f.texto));
+        return true;
+      }
+      auto texto = DecodificarUtf8(f.texto);
+      if (texto) destino = Valor(std::move(*texto));
+      return texto.has_value();
+    }
     case Tipo::Numero: {
       if (f.entreComillas) return false;
       if (f.texto.isEmpty()) {
@@ -159,12 +178,12 @@ bool LeerValor(Tipo tipo, const Ficha& f, Valor& destino) {
   return false;
 }
 
-bool LeerColumna(Troceador& lector, Valores& destino) {
+bool LeerColumna(Troceador& lector, bool enUtf8, Valores& destino) {
   for (Grupo g : kGruposArchivo) {
     for (int i : Entradas(g)) {
       const auto f = lector.Siguiente();
       if (!f) return false;
-      if (!LeerValor(Campo(g, i).tipo, *f, destino(g, i))) return false;
+      if (!LeerValor(Campo(g, i).tipo, *f, enUtf8, destino(g, i))) return false;
     }
   }
   const auto f = lector.Siguiente();
@@ -178,9 +197,15 @@ bool LeerColumna(Troceador& lector, Valores& destino) {
 }  // namespace
 
 std::optional<ContenidoArchivo> InterpretarArchivo(QByteArrayView bytes, bool cortado) {
+  // Un archivo de texto no lleva NUL: con uno no es un archivo de cálculo, o está dañado.
+  if (bytes.contains('\0')) return std::nullopt;
+  // Un editor que guarda en UTF-8 empieza el archivo con la marca de orden de bytes.
+  const QByteArrayView marcaUtf8("\xEF\xBB\xBF");
+  const bool enUtf8 = bytes.startsWith(marcaUtf8);
+  if (enUtf8) bytes = bytes.sliced(marcaUtf8.size());
   Troceador lector(bytes, cortado);
   ContenidoArchivo c;
-  if (!LeerColumna(lector, c.S) || !LeerColumna(lector, c.O)) return std::nullopt;
+  if (!LeerColumna(lector, enUtf8, c.S) || !LeerColumna(lector, enUtf8, c.O)) return std::nullopt;
   return c;
 }
 

@@ -1,6 +1,9 @@
 #include "nucleo/archivos/LeerArchivo.h"
 
 #include <QFile>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "nucleo/archivos/DiagnosticoRuta.h"
 #include "nucleo/archivos/InterpretarArchivo.h"
@@ -18,9 +21,22 @@ constexpr qint64 kLecturaMaxima = 4 * 1024 * 1024;
 }  // namespace
 
 std::optional<FalloArchivo> LeerArchivo(Calculo& calculo, const QString& ruta) {
-  if (auto fallo = ComprobarRuta(ruta)) return fallo;
-  QFile archivo(ruta);
-  if (!archivo.open(QIODevice::ReadOnly)) return DiagnosticarApertura(ruta, false);
+  return LeerArchivo(calculo, QFile::encodeName(ruta));
+}
+
+std::optional<FalloArchivo> LeerArchivo(Calculo& calculo, const QByteArray& rutaNativa) {
+  if (auto fallo = ComprobarRuta(rutaNativa)) return fallo;
+  // QFile sólo abre nombres que quepan en un QString. Sin esperar, por si entre la
+  // comprobación y la apertura la ruta ha pasado a ser una FIFO.
+  const int fd = ::open(rutaNativa.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return DiagnosticarApertura(QFile::decodeName(rutaNativa), false);
+  struct stat datosArchivo;
+  QFile archivo;
+  if (::fstat(fd, &datosArchivo) != 0 || !S_ISREG(datosArchivo.st_mode) ||
+      !archivo.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    ::close(fd);
+    return FalloArchivo::AccesoDenegado;
+  }
   const QByteArray datos = archivo.read(kLecturaMaxima);
   if (archivo.error() != QFileDevice::NoError) return FalloArchivo::ArchivoDanado;
   const bool cortado = datos.size() == kLecturaMaxima && !archivo.atEnd();

@@ -38,7 +38,8 @@ bool FiltrarTecla(EstadoCampo& e, QChar tecla, QChar separador) {
   }
   e.selLongitud = 0;
   e.selInicio = e.cursor;
-  if (e.decimales < 0) return true;
+  // Las comillas dobles no caben en un archivo de cálculo: un texto no las admite.
+  if (e.decimales < 0) return tecla != QLatin1Char('"');
 
   const int len = static_cast<int>(e.texto.size());
   const int pos = static_cast<int>(e.texto.indexOf(separador)) + 1;  // 1..len, 0 si no hay

@@ -14,8 +14,9 @@ namespace dorvelna {
 
 // Filtro de una tecla de carácter (ni Intro ni retroceso). Borra siempre la selección
 // (estado.texto y estado.cursor quedan como deben verse, el cursor al comienzo de la
-// selección) y dice si el carácter se admite. Si se admite, quien llama lo inserta en el
-// cursor; si no, no se escribe nada y suena el pitido.
+// selección) y nada más, y dice si el carácter se admite. Si se admite, quien llama lo
+// inserta en el cursor; si no, no se escribe nada y suena el pitido. Un texto admite todo
+// salvo las comillas dobles.
 bool FiltrarTecla(EstadoCampo& estado, QChar tecla, QChar separador);
 
 // Valor tecleado: un texto sin los espacios de los extremos; un número con sus cifras y el

@@ -22,28 +22,29 @@ std::optional<ContenidoArchivo> ConLinea(int n, const QByteArray& linea) {
   return InterpretarArchivo(Unir(l));
 }
 
+// Los bytes 0x80 a 0x9F según la tabla de Windows-1252; los cinco sin definir (0x81, 0x8D,
+// 0x8F, 0x90, 0x9D) se leen como el punto de código del mismo número.
+const char16_t kDe80a9F[] = u"€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ";
+static_assert(std::size(kDe80a9F) == 32 + 1);
+
 TEST(Cp1252, LosDoscientosCincuentaYSeisBytesVanYVuelven) {
   QByteArray todos;
-  for (int b = 0; b < 256; ++b) todos.append(static_cast<char>(b));
-  const QString texto = DecodificarCp1252(todos);
-  ASSERT_EQ(texto.size(), 256);
+  QString esperado;
   for (int b = 0; b < 256; ++b) {
-    if (b < 0x80 || b >= 0xA0) {
-      EXPECT_EQ(texto[b].unicode(), b) << b;
-    }
+    todos.append(static_cast<char>(b));
+    esperado += b >= 0x80 && b < 0xA0 ? QChar(kDe80a9F[b - 0x80]) : QChar(b);
   }
-  EXPECT_EQ(texto[0x80], QChar(0x20AC));
-  EXPECT_EQ(texto[0x85], QChar(0x2026));
-  EXPECT_EQ(texto[0x8A], QChar(0x0160));
-  EXPECT_EQ(texto[0x93], QChar(0x201C));
-  EXPECT_EQ(texto[0x99], QChar(0x2122));
-  EXPECT_EQ(texto[0x9F], QChar(0x0178));
-  for (int b : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) EXPECT_EQ(texto[b].unicode(), b);
-  EXPECT_EQ(CodificarCp1252(texto), todos);
+  EXPECT_EQ(DecodificarCp1252(todos), esperado);
+  EXPECT_EQ(CodificarCp1252(esperado), todos);
 }
 
 TEST(Cp1252, LoQueNoCabeSeEscribeComoInterrogacion) {
   EXPECT_EQ(CodificarCp1252(u"a€ñ中😀\u0080b"), QByteArray("a\x80\xF1???b"));
+  // Los controles de 0x80 a 0x9F que la página sustituye por sus letras no tienen byte.
+  for (char16_t c = 0x80; c < 0xA0; ++c) {
+    if (QStringView(kDe80a9F).contains(QChar(c))) continue;
+    EXPECT_EQ(CodificarCp1252(QString(QChar(c))), "?") << int(c);
+  }
 }
 
 TEST(Lectura, FormasAceptadasDeNumero) {
@@ -146,6 +147,39 @@ TEST(Lectura, CientoNoventaYTresCuatroYCincoLineas) {
   // Leyendo sólo el principio de un archivo, el último valor podría seguir.
   EXPECT_FALSE(InterpretarArchivo(Unir(base).chopped(2), true));
   EXPECT_TRUE(InterpretarArchivo(Unir(base), true));
+}
+
+// Un archivo guardado como UTF-8 por un editor empieza con la marca de orden de bytes: todo
+// él está en UTF-8. Se graba siempre en Windows-1252 y sin marca.
+TEST(Lectura, MarcaUtf8YBytesNulos) {
+  QByteArrayList l;
+  for (const QByteArray& linea : LineasClase(0)) l += DecodificarCp1252(linea).toUtf8();
+  l[7] = "\"Excursi\xC3\xB3n \xE2\x82\xAC \xE4\xB8\xAD\"";
+  const QByteArray utf8 = "\xEF\xBB\xBF" + Unir(l);
+  const auto c = InterpretarArchivo(utf8);
+  ASSERT_TRUE(c);
+  for (const Valores* v : {&c->S, &c->O}) {
+    EXPECT_EQ(v->C[1].Texto(), QStringLiteral("Autocar estándar de más de 55 plazas"));
+  }
+  EXPECT_EQ(c->S.C[8].Texto(), QStringLiteral("Excursión € 中"));
+  EXPECT_EQ(c->S.C[2], Valor(61.0));
+  EXPECT_EQ(c->O.Fecha, QDate(2025, 7, 1));
+  const QByteArray grabado = ComponerArchivo(c->S, c->O);
+  EXPECT_TRUE(grabado.startsWith("\"Autocar est\xE1ndar de m\xE1s de 55 plazas\"\r\n61\r\n"));
+  EXPECT_EQ(grabado.split('\n')[7], "\"Excursi\xF3n \x80 ?\"\r");
+
+  // Tras la marca, lo que no es UTF-8 no puede leerse como texto.
+  for (const QByteArray& mal : {QByteArray("\"Excursi\xF3n\""), QByteArray("\"corta \xC3\"")}) {
+    QByteArray danado = utf8;
+    danado.replace(l[7], mal);
+    EXPECT_FALSE(InterpretarArchivo(danado)) << mal.data();
+  }
+  // Un NUL en cualquier sitio, también detrás del valor 194, daña el archivo.
+  const QByteArray base = Unir(LineasClase(0));
+  for (qsizetype pos : {qsizetype(0), qsizetype(5), base.size()}) {
+    EXPECT_FALSE(InterpretarArchivo(QByteArray(base).insert(pos, '\0'))) << pos;
+  }
+  EXPECT_FALSE(InterpretarArchivo(utf8 + QByteArray(1, '\0')));
 }
 
 TEST(Escritura, NumerosConPuntoAunqueElIdiomaUseComa) {

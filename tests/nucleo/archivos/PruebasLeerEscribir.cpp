@@ -1,12 +1,15 @@
 // Lectura y grabación de archivos: fallos de apertura, grabación que falla a medias,
 // archivos del Calibrario.
-#include "comun/DispositivoQueFalla.h"
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/mount.h>
+#include <sys/resource.h>
 
+#include "comun/DispositivoQueFalla.h"
+#include "comun/FifoVigilada.h"
 #include "ClasesAutocar.h"
 #include "PantallaGrabadora.h"
 #include "nucleo/archivos/ComponerArchivo.h"
@@ -132,6 +135,22 @@ TEST_F(Archivos, CadaFalloDeAperturaTieneSuClase) {
   EXPECT_EQ(calculo.ValoresGrabados, antes.ValoresGrabados);
 }
 
+// Lo que no es un archivo normal no llega a abrirse: una FIFO dejaría esperando al programa
+// y un dispositivo no acaba nunca.
+TEST_F(Archivos, LoQueNoEsUnArchivoNormalNoSeAbre) {
+  Abrir(2, "bueno.clb");
+  const Calculo antes = calculo;
+  pruebas::FifoVigilada fifo(Ruta("fifo.dvn"));
+  ASSERT_TRUE(fifo.Creada());
+  for (const QString& ruta : {Ruta("fifo.dvn"), QStringLiteral("/dev/zero"), dir.path()}) {
+    EXPECT_EQ(LeerArchivo(calculo, ruta), FalloArchivo::AccesoDenegado) << ruta.toStdString();
+  }
+  EXPECT_EQ(EscribirArchivo(calculo, Ruta("fifo.dvn")), FalloArchivo::AccesoDenegado);
+  EXPECT_FALSE(QFileInfo(Ruta("fifo.dvn")).isFile());
+  EXPECT_FALSE(fifo.Abierta());
+  EXPECT_EQ(calculo.ValoresS, antes.ValoresS);
+  EXPECT_EQ(calculo.ValoresGrabados, antes.ValoresGrabados);
+}
 
 TEST_F(Archivos, GrabacionFallidaDejaElArchivoAnteriorIntacto) {
   Abrir(1, "viejo.dvn");
@@ -160,31 +179,44 @@ TEST_F(Archivos, GrabacionFallidaDejaElArchivoAnteriorIntacto) {
   EXPECT_FALSE(calculo.HayCambios());
 }
 
-// Un disco lleno de verdad: Qt 6.4 sólo ve el error al vaciar el búfer al final.
+// Un disco lleno de verdad: el sistema no deja crecer los archivos más allá de un límite, y
+// Qt 6.4 sólo ve el error al vaciar el búfer al final. El límite y la señal vuelven a su
+// estado al salir de la prueba.
+class LimiteDeTamano {
+public:
+  explicit LimiteDeTamano(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &anterior_);
+    senal_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit nuevo = anterior_;
+    nuevo.rlim_cur = std::min(bytes, anterior_.rlim_max);
+    ok_ = setrlimit(RLIMIT_FSIZE, &nuevo) == 0;
+  }
+  ~LimiteDeTamano() {
+    setrlimit(RLIMIT_FSIZE, &anterior_);
+    std::signal(SIGXFSZ, senal_);
+  }
+  bool Puesto() const { return ok_; }
+
+private:
+  rlimit anterior_{};
+  void (*senal_)(int) = nullptr;
+  bool ok_ = false;
+};
+
 TEST_F(Archivos, DiscoLlenoNoVaciaElArchivoAnterior) {
-  const QString punto = Ruta("lleno");
-  ASSERT_TRUE(QDir().mkpath(punto));
-  if (::mount("tmpfs", QFile::encodeName(punto).constData(), "tmpfs", 0, "size=64k") != 0) {
-    GTEST_SKIP() << "sin permiso para montar un tmpfs";
-  }
-  const QString ruta = punto + "/viejo.dvn";
-  const Valores& v = ClasesAutocar()[0].valores;
-  const QByteArray viejo = ComponerArchivo(v, v);
-  Guardar(ruta, viejo);
-  ASSERT_FALSE(LeerArchivo(calculo, ruta));
+  Abrir(0, "viejo.dvn");
+  const QByteArray viejo = Contenido(Ruta("viejo.dvn"));
+  calculo.ValoresS.C[9] = Valor(99999.0);
+  std::optional<FalloArchivo> fallo;
   {
-    QFile relleno(punto + "/relleno");
-    ASSERT_TRUE(relleno.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-    const QByteArray bloque(4096, 'x');
-    while (relleno.write(bloque) == bloque.size()) {
-    }
+    LimiteDeTamano limite(viejo.size() / 2);
+    ASSERT_TRUE(limite.Puesto());
+    fallo = EscribirArchivo(calculo, Ruta("viejo.dvn"));
   }
-  const auto fallo = EscribirArchivo(calculo, ruta);
-  const QByteArray despues = Contenido(ruta);
-  ::umount(QFile::encodeName(punto).constData());
   EXPECT_EQ(fallo, FalloArchivo::ArchivoDanado);
-  EXPECT_EQ(despues, viejo);
+  EXPECT_EQ(Contenido(Ruta("viejo.dvn")), viejo);
   EXPECT_EQ(calculo.ValoresS.Fecha, QDate(2025, 7, 1));
+  EXPECT_TRUE(calculo.HayCambios());
 }
 
 TEST(Calibrario, LosArchivosSonLosDeLaTablaYSeCargan) {

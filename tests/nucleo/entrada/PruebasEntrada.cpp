@@ -86,6 +86,14 @@ TEST(FiltrarTecla, RechazosYSeleccion) {
   EstadoCampo texto = Caja(-1, 45, "Autocar", 0);
   EXPECT_EQ(Teclear(texto, "Mi ,.-"), "");
   EXPECT_EQ(texto.texto, "Mi ,.-Autocar");
+  // Las comillas dobles no caben en un archivo: se rechazan y sólo se va la selección.
+  EXPECT_EQ(Teclear(texto, "\"\""), "\"\"");
+  EXPECT_EQ(texto.texto, "Mi ,.-Autocar");
+  texto.selInicio = 0;
+  texto.selLongitud = 3;
+  EXPECT_FALSE(FiltrarTecla(texto, QChar('"'), kComa));
+  EXPECT_EQ(texto.texto, ",.-Autocar");
+  EXPECT_EQ(texto.cursor, 0);
 }
 
 TEST(FiltrarTecla, SeparadorPuntoEnLocaleC) {
@@ -124,6 +132,17 @@ TEST(TextoEdicion, FormaPlanaQueVuelveALeerse) {
   for (double x : {0.1, 18.75, 1234567.125, 0.0000001, 0.30000000000000004, 399999.9}) {
     EXPECT_EQ(LeerCampo(TextoEdicion(Valor(x), 7, kComa), 7, kComa), Valor(x)) << x;
   }
+}
+
+// Un importe negativo que redondea a cero se muestra sin signo: nunca "-0,00".
+TEST(FormatearValor, NegativoQueRedondeaACeroSinSigno) {
+  const QLocale es(QLocale::Spanish, QLocale::Spain);
+  const std::pair<double, int> ceros[] = {{-0.004, 2}, {-0.4, 0}, {-0.04, 1}, {-0.0, 2}};
+  for (const auto& [x, d] : ceros) {
+    EXPECT_EQ(FormatearValor(Valor(x), d, true, es), d ? "0," + QString(d, '0') : "0") << x;
+  }
+  EXPECT_EQ(FormatearValor(Valor(-0.006), 2, true, es), "-0,01");
+  EXPECT_EQ(FormatearValor(Valor(-1234567.891), 2, false, es), "-1.234.567,89");
 }
 
 }  // namespace

@@ -111,21 +111,36 @@ TEST_F(Motor, ColumnaONuncaCambiaElAspecto) {
 
 TEST_F(Motor, ReglaDeHabilitacionDeLosNeumaticos) {
   CargarReferencia();
+  // Sin neumáticos motrices, su precio se apaga pero se conserva y la compra deja de contarlo.
   Poner(V, Columna::S, 11, 0);
-  for (int i : {12, 13}) {
-    EXPECT_EQ(pantalla.UltimoAspecto(V, Columna::S, i), Aspecto::Calculado) << i;
-    EXPECT_EQ(pantalla.TextoFinal(V, Columna::S, i), Valor()) << i;
-  }
   EXPECT_EQ(calc.ValoresS.V[12], Valor(420.0));
-  EXPECT_FALSE(pantalla.Tocado(V, Columna::S, 9));
   EXPECT_DOUBLE_EQ(N(calc.ValoresS.F1[22]), 260000 - 880);
 
-  Poner(V, Columna::S, 13, 90000);  // cualquier campo del eje aplica la misma guarda
-  EXPECT_EQ(pantalla.UltimoAspecto(V, Columna::S, 12), Aspecto::Calculado);
-  Poner(V, Columna::S, 11, 4);
-  EXPECT_EQ(pantalla.UltimoAspecto(V, Columna::S, 12), Aspecto::Entrada);
-  EXPECT_EQ(pantalla.TextoFinal(V, Columna::S, 12), Valor(420.0));
-  EXPECT_EQ(pantalla.TextoFinal(V, Columna::S, 13), Valor(90000.0));
+  // Cada eje tiene por guarda su número de neumáticos, y sólo ése: cualquier campo del eje la
+  // aplica a su precio y su duración (apagados en S, en blanco en O). Precio y duración valen
+  // cero justo cuando el número no, para que no pasen por guarda.
+  const int ejes[][3] = {{8, 9, 10}, {11, 12, 13}, {14, 15, 16}};
+  for (const auto& [guarda, precio, duracion] : ejes) {
+    for (int i : {guarda, precio, duracion}) {
+      for (double n : {0.0, 2.0}) {
+        SCOPED_TRACE(testing::Message() << "V(" << i << ") con V(" << guarda << ") = " << n);
+        for (Valores* v : {&calc.ValoresS, &calc.ValoresO}) {
+          v->V[guarda] = n;
+          v->V[precio] = v->V[duracion] = n == 0 ? 300.0 : 0.0;
+        }
+        pantalla.Borrar();
+        calc.Calcular(F::CostesVariables, Columna::S, i);
+        calc.Calcular(F::CostesVariables, Columna::O, i);
+        EXPECT_EQ(pantalla.CuantosAspectos(Columna::S), 2);
+        for (int d : {precio, duracion}) {
+          EXPECT_EQ(pantalla.UltimoAspecto(V, Columna::S, d),
+                    n == 0 ? Aspecto::Calculado : Aspecto::Entrada);
+          EXPECT_EQ(pantalla.TextoFinal(V, Columna::S, d), n == 0 ? Valor() : calc.ValoresS.V[d]);
+          EXPECT_EQ(pantalla.Vaciado(V, Columna::O, d), n == 0) << d;
+        }
+      }
+    }
+  }
 }
 
 TEST_F(Motor, ReglaDeHabilitacionDeLaFinanciacion) {
