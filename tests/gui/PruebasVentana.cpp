@@ -68,10 +68,15 @@ TEST_F(PruebaVentana, SinCalculoSoloSePuedeEmpezarUnoOAbrirlo) {
   EXPECT_EQ(ventana->windowTitle(), QStringLiteral("DORVELNA"));
   EXPECT_TRUE(Visible(QStringLiteral("mnuNuevo")));
   EXPECT_TRUE(Visible(QStringLiteral("mnuFileOpen")));
-  for (const QString& nombre : MandatosDeCalculo()) {
-    if (nombre == QStringLiteral("mnuNuevo") || nombre == QStringLiteral("mnuFileOpen")) continue;
-    EXPECT_FALSE(Visible(nombre)) << nombre.toStdString();
+  int apagadas = 0;
+  for (const EntradaMenu& e : TablaMenus()) {
+    if (EsSeparador(e)) continue;
+    const bool visible = Visible(QString::fromLatin1(e.nombre));
+    EXPECT_EQ(visible, Habilitada(e, SituacionMenus::SinCalculo)) << e.nombre;
+    apagadas += !visible;
   }
+  EXPECT_EQ(apagadas, 23);
+  EXPECT_FALSE(Visible(QStringLiteral("mnuEditPaste")));
   EXPECT_FALSE(ventana->Patillas()->isVisible());
 
   // Los menús de primer nivel, en su orden y con sus leyendas.

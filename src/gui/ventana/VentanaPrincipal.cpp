@@ -38,40 +38,21 @@ struct Patilla {
   Formulario form;
   const char* boton;
   const char* texto;
-  const char* menu;
 };
 
 constexpr Patilla kPatillas[] = {
-    {Formulario::Caracteristicas, "cmbCaracteristicas", "Características Técnicas y de Explotación",
-     "mnuCaracteristicas"},
-    {Formulario::CostesFijos1, "cmbCostesF1", "Autocar y Equipos Auxiliares", "mnuFijos1"},
-    {Formulario::CostesFijos2, "cmbCostesF2", "Personal, Seguros y Costes Fiscales", "mnuFijos2"},
+    {Formulario::Caracteristicas, "cmbCaracteristicas",
+     "Características Técnicas y de Explotación"},
+    {Formulario::CostesFijos1, "cmbCostesF1", "Autocar y Equipos Auxiliares"},
+    {Formulario::CostesFijos2, "cmbCostesF2", "Personal, Seguros y Costes Fiscales"},
     {Formulario::CostesVariables, "cmbCostesV",
-     "Carburante, Urea, Neumáticos, Reparaciones, Conservación y Peajes", "mnuVariables"},
-    {Formulario::CostesIndirectos, "cmbIndirectos", "Costes Indirectos", "mnuIndirectos"},
-    {Formulario::Resultados, "cmbResultados", "Resultados", "mnuResultados"},
-    {Formulario::Servicio, "cmbServicio", "Costes de un servicio concreto", "mnuServicio"},
+     "Carburante, Urea, Neumáticos, Reparaciones, Conservación y Peajes"},
+    {Formulario::CostesIndirectos, "cmbIndirectos", "Costes Indirectos"},
+    {Formulario::Resultados, "cmbResultados", "Resultados"},
+    {Formulario::Servicio, "cmbServicio", "Costes de un servicio concreto"},
 };
 
 }  // namespace
-
-const QStringList& MandatosDeCalculo() {
-  static const QStringList nombres = {
-      QStringLiteral("mnuNuevo"),           QStringLiteral("mnuCerrar"),
-      QStringLiteral("mnuFileOpen"),        QStringLiteral("mnuFileSave"),
-      QStringLiteral("mnuFileSaveAs"),      QStringLiteral("mnuCaracteristicas"),
-      QStringLiteral("mnuTodosServicios"),  QStringLiteral("mnuFijos1"),
-      QStringLiteral("mnuFijos2"),          QStringLiteral("mnuVariables"),
-      QStringLiteral("mnuIndirectos"),      QStringLiteral("mnuResultados"),
-      QStringLiteral("mnuServicio"),        QStringLiteral("mnuPrintCaracteristicas"),
-      QStringLiteral("mnuPrintTodosServicios"), QStringLiteral("mnuPrintFijos1"),
-      QStringLiteral("mnuPrintFijos2"),     QStringLiteral("mnuPrintVariables"),
-      QStringLiteral("mnuPrintIndirectos"), QStringLiteral("mnuPrintResultados"),
-      QStringLiteral("mnuPrintServicio"),   QStringLiteral("mnuPrintTodo"),
-      QStringLiteral("mnuEditCut"),         QStringLiteral("mnuEditCopy"),
-      QStringLiteral("mnuEditPaste")};
-  return nombres;
-}
 
 VentanaPrincipal::VentanaPrincipal(Calculo& calculo, QWidget* padre)
     : QMainWindow(padre), calculo_(calculo), pantalla_(std::make_unique<PantallaQt>(*this)) {
@@ -106,103 +87,43 @@ VentanaPrincipal::~VentanaPrincipal() {
 }
 
 void VentanaPrincipal::CrearMenus() {
-  auto menu = [this](QMenu* padre, const char* nombre, const QString& texto) {
-    QMenu* m = padre ? padre->addMenu(texto) : menuBar()->addMenu(texto);
-    m->setObjectName(QString::fromLatin1(nombre));
-    m->menuAction()->setObjectName(QString::fromLatin1(nombre));
-    return m;
+  auto irA = [this](Formulario f) { return [this, f] { ActivarFormulario(f); }; };
+  auto ayuda = [this](const char* nombre) {
+    return [this, nombre] { emit ayudaPedida(QString::fromLatin1(nombre)); };
   };
-  auto accion = [this](QMenu* padre, const char* nombre, const QString& texto, auto&& hacer) {
-    QAction* a = padre->addAction(texto);
-    a->setObjectName(QString::fromLatin1(nombre));
-    connect(a, &QAction::triggered, this, hacer);
-    return a;
+  Mandatos mandatos = {
+      {QStringLiteral("mnuNuevo"), [this] { MostrarTipoVeh(); }},
+      {QStringLiteral("mnuCerrar"), [this] { CerrarCalculo(); }},
+      {QStringLiteral("mnuFileExit"), [this] { close(); }},
+      {QStringLiteral("mnuFileOpen"), [this] { AbrirDialogoArchivo(QStringLiteral("abrir")); }},
+      {QStringLiteral("mnuFileSave"), [this] { GrabarArchivo(); }},
+      {QStringLiteral("mnuFileSaveAs"), [this] { AbrirDialogoArchivo(QStringLiteral("grabar")); }},
+      {QStringLiteral("mnuCaracteristicas"), irA(Formulario::Caracteristicas)},
+      {QStringLiteral("mnuFijos1"), irA(Formulario::CostesFijos1)},
+      {QStringLiteral("mnuFijos2"), irA(Formulario::CostesFijos2)},
+      {QStringLiteral("mnuVariables"), irA(Formulario::CostesVariables)},
+      {QStringLiteral("mnuIndirectos"), irA(Formulario::CostesIndirectos)},
+      {QStringLiteral("mnuResultados"), irA(Formulario::Resultados)},
+      {QStringLiteral("mnuServicio"), irA(Formulario::Servicio)},
+      {QStringLiteral("mnuEditCut"), [] { Cortar(); }},
+      {QStringLiteral("mnuEditCopy"), [] { Copiar(); }},
+      {QStringLiteral("mnuEditPaste"), [] { Pegar(); }},
+      {QStringLiteral("mnuHelpContents"), ayuda("mnuHelpContents")},
+      {QStringLiteral("mnuHelpAbout"), [this] { MostrarAcercaDe(); }},
+      {QStringLiteral("mnuAcuerdos"), ayuda("mnuAcuerdos")},
   };
-  auto separador = [](QMenu* padre, const char* nombre) {
-    padre->addSeparator()->setObjectName(QString::fromLatin1(nombre));
-  };
-
-  QMenu* calculo = menu(nullptr, "mnuCalculo", QStringLiteral("Cálculo"));
-  accion(calculo, "mnuNuevo", QStringLiteral("Nuevo Cálculo"), [this] { MostrarTipoVeh(); });
-  accion(calculo, "mnuCerrar", QStringLiteral("Cerrar Cálculo"), [this] { CerrarCalculo(); });
-  separador(calculo, "mnuSimulacionBar1");
-  accion(calculo, "mnuFileExit", QStringLiteral("Salir"), [this] { close(); });
-
-  QMenu* archivo = menu(nullptr, "mnuFile", QStringLiteral("Archivo"));
-  accion(archivo, "mnuFileOpen", QStringLiteral("Abrir ..."),
-         [this] { AbrirDialogoArchivo(QStringLiteral("abrir")); });
-  accion(archivo, "mnuFileSave", QStringLiteral("Guardar ..."), [this] { GrabarArchivo(); });
-  accion(archivo, "mnuFileSaveAs", QStringLiteral("Guardar como..."),
-         [this] { AbrirDialogoArchivo(QStringLiteral("grabar")); });
-
-  auto irA = [this](dorvelna::Formulario f) { return [this, f] { ActivarFormulario(f); }; };
-  QMenu* formularios = menu(nullptr, "mnuFormularios", QStringLiteral("Formularios"));
-  accion(formularios, "mnuCaracteristicas", QStringLiteral("Características Técnicas y de Explotación"),
-         irA(Formulario::Caracteristicas));
-  QMenu* todos = menu(formularios, "mnuTodosServicios",
-                      QStringLiteral("Costes repercutidos a todos los servicios"));
-  accion(todos, "mnuFijos1", QStringLiteral("Autocar y Equipos Auxiliares"),
-         irA(Formulario::CostesFijos1));
-  accion(todos, "mnuFijos2", QStringLiteral("Personal, Seguros y Costes Fiscales"),
-         irA(Formulario::CostesFijos2));
-  accion(todos, "mnuVariables",
-         QStringLiteral("Carburante, Urea, Neumáticos, Reparaciones, Conservación y Peajes"),
-         irA(Formulario::CostesVariables));
-  accion(todos, "mnuIndirectos", QStringLiteral("Costes Indirectos"),
-         irA(Formulario::CostesIndirectos));
-  accion(todos, "mnuResultados", QStringLiteral("Resultados"), irA(Formulario::Resultados));
-  accion(formularios, "mnuServicio", QStringLiteral("Coste de un servicio concreto"),
-         irA(Formulario::Servicio));
-
-  auto imprimir = [this](const char* nombre) {
-    return [this, nombre] { emit imprimirPedido(QString::fromLatin1(nombre)); };
-  };
-  QMenu* impresion = menu(nullptr, "mnuImprimir", QStringLiteral("Imprimir"));
-  accion(impresion, "mnuPrintCaracteristicas",
-         QStringLiteral("Características Técnicas y de Explotación"),
-         imprimir("mnuPrintCaracteristicas"));
-  QMenu* imprimirTodos = menu(impresion, "mnuPrintTodosServicios",
-                              QStringLiteral("Costes repercutidos a todos los servicios"));
-  accion(imprimirTodos, "mnuPrintFijos1", QStringLiteral("Autocar y Equipos Auxiliares"),
-         imprimir("mnuPrintFijos1"));
-  accion(imprimirTodos, "mnuPrintFijos2", QStringLiteral("Personal, Seguros y Costes Fiscales"),
-         imprimir("mnuPrintFijos2"));
-  accion(imprimirTodos, "mnuPrintVariables",
-         QStringLiteral("Carburante, Urea, Neumáticos, Reparaciones, Conservación y Peajes"),
-         imprimir("mnuPrintVariables"));
-  accion(imprimirTodos, "mnuPrintIndirectos", QStringLiteral("Costes Indirectos"),
-         imprimir("mnuPrintIndirectos"));
-  accion(imprimirTodos, "mnuPrintResultados", QStringLiteral("Resultados"),
-         imprimir("mnuPrintResultados"));
-  accion(impresion, "mnuPrintServicio", QStringLiteral("Costes de un servicio concreto"),
-         imprimir("mnuPrintServicio"));
-  accion(impresion, "mnuPrintTodo", QStringLiteral("Todos los formularios"),
-         imprimir("mnuPrintTodo"));
-
-  QMenu* edicion = menu(nullptr, "mnuEdit", QStringLiteral("Edición"));
-  accion(edicion, "mnuEditCut", QStringLiteral("Cortar"), [] { Cortar(); })
-      ->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
-  accion(edicion, "mnuEditCopy", QStringLiteral("Copiar"), [] { Copiar(); })
-      ->setShortcut(QKeySequence(QStringLiteral("Ctrl+C")));
-  accion(edicion, "mnuEditPaste", QStringLiteral("Pegar"), [] { Pegar(); })
-      ->setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
-
-  QMenu* ayuda = menu(nullptr, "mnuHelp", QStringLiteral("Ayuda"));
-  accion(ayuda, "mnuHelpContents", QStringLiteral("Contenido"),
-         [this] { emit ayudaPedida(QStringLiteral("mnuHelpContents")); });
-  separador(ayuda, "mnuHelpBar1");
-  accion(ayuda, "mnuHelpAbout", QStringLiteral("Acerca de ..."), [this] { MostrarAcercaDe(); });
-
-  QMenu* calibrario = menu(nullptr, "mnuCalibrario", QStringLiteral("Calibrario de Costes"));
-  accion(calibrario, "mnuAcuerdos", QStringLiteral("Acuerdos"),
-         [this] { emit ayudaPedida(QStringLiteral("mnuAcuerdos")); });
-
+  // El menú "Imprimir" pide cada una de sus entradas por imprimirPedido.
+  for (const QString& nombre : AccionesBajo("mnuImprimir")) {
+    mandatos.insert(nombre, [this, nombre] { emit imprimirPedido(nombre); });
+  }
   // Abrir un menú (salvo "Edición") confirma antes el campo que se está editando.
-  for (QMenu* m : {calculo, archivo, formularios, impresion, ayuda, calibrario}) {
-    connect(m, &QMenu::aboutToShow, this, [this] {
+  for (const char* menu :
+       {"mnuCalculo", "mnuFile", "mnuFormularios", "mnuImprimir", "mnuHelp", "mnuCalibrario"}) {
+    mandatos.insert(QString::fromLatin1(menu), [this] {
       if (patillas_ && patillas_->isVisible()) patillas_->setFocus(Qt::OtherFocusReason);
     });
   }
+  menus_ = std::make_unique<MenusVentana>(*menuBar(), *this, mandatos);
 }
 
 void VentanaPrincipal::CrearPatillas() {
@@ -321,8 +242,7 @@ void VentanaPrincipal::Cargar(bool mostrarNueva) {
   setWindowTitle(QStringLiteral("DORVELNA"));
   formActual_ = nullptr;
   Cancelado = true;
-  PonerHabilitadas(MandatosDeCalculo(), false);
-  PonerHabilitadas({QStringLiteral("mnuNuevo"), QStringLiteral("mnuFileOpen")}, true);
+  PonerMenus(SituacionMenus::SinCalculo);
   calculo_.InicializarDatos();
   Colocar();
   if (mostrarNueva) MostrarNueva();
@@ -346,29 +266,7 @@ void VentanaPrincipal::Colocar() {
   move(izquierda, trabajo.top());
 }
 
-QAction* VentanaPrincipal::Accion(const QString& nombre) const {
-  return findChild<QAction*>(nombre);
-}
-
 QMenu* VentanaPrincipal::Menu(const QString& nombre) const { return findChild<QMenu*>(nombre); }
-
-void VentanaPrincipal::PonerHabilitadas(const QStringList& nombres, bool habilitadas) {
-  for (const QString& n : nombres) {
-    if (QAction* a = Accion(n)) a->setEnabled(habilitadas);
-  }
-}
-
-void VentanaPrincipal::MenusSinCalculo() {
-  PonerHabilitadas(MandatosDeCalculo(), false);
-  PonerHabilitadas({QStringLiteral("mnuNuevo"), QStringLiteral("mnuFileOpen")}, true);
-}
-
-void VentanaPrincipal::MenusConCalculo() {
-  PonerHabilitadas(MandatosDeCalculo(), true);
-  PonerHabilitadas({QStringLiteral("mnuNuevo"), QStringLiteral("mnuFileOpen")}, false);
-}
-
-void VentanaPrincipal::MenusDialogoNuevo() { PonerHabilitadas(MandatosDeCalculo(), false); }
 
 QPushButton* VentanaPrincipal::BotonDe(dorvelna::Formulario f) const {
   return botones_[static_cast<int>(f)];
@@ -394,7 +292,7 @@ FormularioDatos* VentanaPrincipal::ObtenerFormulario(dorvelna::Formulario f) {
 }
 
 void VentanaPrincipal::CargarPatillas() {
-  MenusConCalculo();
+  PonerMenus(SituacionMenus::ConCalculo);
   colorActivo_ = static_cast<dorvelna::BotonPatilla*>(botones_[0])->Color();
   patillas_->show();
   PintarFondo(area_, patillas_->palette().color(QPalette::Window));
@@ -438,7 +336,7 @@ void VentanaPrincipal::CerrarPatillas() {
       form = nullptr;
     }
   }
-  MenusSinCalculo();
+  PonerMenus(SituacionMenus::SinCalculo);
   static_cast<dorvelna::BotonPatilla*>(botones_[0])->PonerColor(colorActivo_.isValid() ? colorActivo_ : kColorActivoDiseno);
   for (int k = 1; k < 7; ++k) static_cast<dorvelna::BotonPatilla*>(botones_[k])->PonerColor(ColorInactivo());
   PintarFondo(area_, colorFondo_);

@@ -9,6 +9,7 @@
 #include <array>
 #include <memory>
 
+#include "gui/ventana/MenusVentana.h"
 #include "nucleo/model/Calculo.h"
 
 class QGroupBox;
@@ -61,10 +62,7 @@ public:
   void GrabarArchivo();
   void AbrirDialogoArchivo(const QString& modo);
 
-  // Estados de menú: sin cálculo, con cálculo, y mientras se ven frmNueva o frmTipoVeh.
-  void MenusSinCalculo();
-  void MenusConCalculo();
-  void MenusDialogoNuevo();
+  void PonerMenus(SituacionMenus situacion) const { menus_->Poner(situacion); }
 
   void MostrarTipoVeh();
   void MostrarNueva();
@@ -72,7 +70,7 @@ public:
   // Pregunta si grabar antes de cerrar o salir; true si no hay que seguir cerrando.
   bool PreguntarAntesDeCerrar(const QString& titulo);
 
-  QAction* Accion(const QString& nombre) const;
+  QAction* Accion(const QString& nombre) const { return menus_->Accion(nombre); }
   QMenu* Menu(const QString& nombre) const;
   QWidget* Patillas() const { return patillas_; }
   QWidget* AreaCliente() const { return area_; }
@@ -102,7 +100,6 @@ private:
   // Una tira de desplazamiento cambia de tamaño: las barras y el formulario la siguen.
   void TiraRedimensionada(QWidget* tira, const QSize& anterior);
   void Colocar();
-  void PonerHabilitadas(const QStringList& nombres, bool habilitadas);
   // Posición (twips) del control activo del formulario, para llevarlo a la vista.
   QWidget* ActivoDe(FormularioDatos* form) const;
   int PosicionVertical(QWidget* control) const;
@@ -111,6 +108,7 @@ private:
 
   Calculo& calculo_;
   std::unique_ptr<PantallaQt> pantalla_;
+  std::unique_ptr<MenusVentana> menus_;
   std::array<QPointer<FormularioDatos>, 7> formularios_;
   QPointer<FormularioDatos> formActual_;
   QWidget* central_ = nullptr;
@@ -126,8 +124,5 @@ private:
   QColor colorActivo_;
   QPointer<QWidget> dialogoNuevo_;
 };
-
-// Los 25 mandatos que dependen de que haya un cálculo abierto.
-const QStringList& MandatosDeCalculo();
 
 }  // namespace dorvelna
