@@ -183,10 +183,29 @@ TEST_F(PruebaDesplazamiento, LasTeclasDePaginaMuevenUnaPaginaSinPasarseDeLosTope
   }
   EsperarFormEn(H()->value(), 0);
   EXPECT_TRUE(campo->hasFocus());
-  // Desde la tira de patillas hacen lo mismo.
+  // Desde la tira de patillas hacen lo mismo, y desde la barra horizontal mueven la vertical.
   QTest::keyClick(ventana->Patillas(), Qt::Key_PageDown);
   EXPECT_EQ(V()->value(), pagina);
+  const int horizontal = H()->value();
+  QTest::keyClick(H(), Qt::Key_PageDown);
+  EXPECT_EQ(V()->value(), 2 * pagina);
+  EXPECT_EQ(H()->value(), horizontal);
 }
+
+// Las tiras, sus botones y las barras nunca se quedan con el foco: vuelve al control activo.
+TEST_F(PruebaDesplazamiento, LasTirasDevuelvenElFocoAlControlActivo) {
+  QWidget* campo = CampoS(2);
+  Enfocar(campo);
+  QList<QWidget*> tiras = {ventana->Patillas(), ventana->PicVScroll(), ventana->PicHScroll(), V(),
+                           H()};
+  for (QPushButton* b : ventana->Patillas()->findChildren<QPushButton*>()) tiras << b;
+  ASSERT_EQ(tiras.size(), 14);
+  for (QWidget* w : tiras) {
+    w->setFocus(Qt::MouseFocusReason);
+    EXPECT_TRUE(campo->hasFocus()) << w->objectName().toStdString();
+  }
+}
+
 
 TEST_F(PruebaDesplazamiento, LaRuedaMueveUnPasoPequenoElFormularioALaVista) {
   Vista(5220);
