@@ -28,8 +28,8 @@ protected:
     return false;
   }
 
-  QScrollBar* V() const { return ventana->VScroll1(); }
-  QScrollBar* H() const { return ventana->HScroll1(); }
+  QScrollBar* V() const { return ventana->PicVScroll()->Barra(); }
+  QScrollBar* H() const { return ventana->PicHScroll()->Barra(); }
   FormularioDatos* Form() const { return ventana->FormActual(); }
   QWidget* CampoS(int i) const { return Campo(QStringLiteral("TextSC(%1)").arg(i)); }
   void Pulsar(const char* boton) {
@@ -205,7 +205,6 @@ TEST_F(PruebaDesplazamiento, LasTirasDevuelvenElFocoAlControlActivo) {
     EXPECT_TRUE(campo->hasFocus()) << w->objectName().toStdString();
   }
 }
-
 
 TEST_F(PruebaDesplazamiento, LaRuedaMueveUnPasoPequenoElFormularioALaVista) {
   Vista(5220);

@@ -36,7 +36,7 @@ protected:
       return;
     }
     const char* nombres[] = {"mnuEditCut", "mnuEditCopy", "mnuEditPaste"};
-    QMenu* menu = ventana->Menu(QStringLiteral("mnuEdit"));
+    QMenu* menu = Hijo<QMenu>(QStringLiteral("mnuEdit"));
     QAction* entrada = ventana->Accion(QString::fromLatin1(nombres[k]));
     QMenuBar* barra = ventana->menuBar();
     QTest::mouseClick(barra, Qt::LeftButton, {},

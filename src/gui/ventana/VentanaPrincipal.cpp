@@ -2,12 +2,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScreen>
-#include <QTimer>
 
 #include "gui/campos/EdicionCampos.h"
 #include "gui/comun/VentanaDuena.h"
@@ -15,7 +13,6 @@
 #include "gui/formularios/FabricaFormularios.h"
 #include "gui/formularios/FormularioDatos.h"
 #include "gui/ayuda/Ayuda.h"
-#include "gui/ventana/BotonPatilla.h"
 #include "gui/ventana/Globales.h"
 #include "gui/ventana/Impresion.h"
 #include "gui/ventana/PantallaQt.h"
@@ -24,35 +21,6 @@
 #include "gui/comun/Twips.h"
 
 namespace dorvelna {
-
-namespace {
-
-constexpr int kAltoPatillas = 1695;
-constexpr int kAnchoTiraV = 400;
-constexpr int kAltoTiraH = 400;
-const QColor kFondoPatillas(255, 255, 192);
-const QColor kColorActivoDiseno(180, 215, 168);
-const QColor kFondoTodos(223, 217, 140);
-
-struct Patilla {
-  Formulario form;
-  const char* boton;
-  const char* texto;
-};
-
-constexpr Patilla kPatillas[] = {
-    {Formulario::Caracteristicas, "cmbCaracteristicas",
-     "Características Técnicas y de Explotación"},
-    {Formulario::CostesFijos1, "cmbCostesF1", "Autocar y Equipos Auxiliares"},
-    {Formulario::CostesFijos2, "cmbCostesF2", "Personal, Seguros y Costes Fiscales"},
-    {Formulario::CostesVariables, "cmbCostesV",
-     "Carburante, Urea, Neumáticos, Reparaciones, Conservación y Peajes"},
-    {Formulario::CostesIndirectos, "cmbIndirectos", "Costes Indirectos"},
-    {Formulario::Resultados, "cmbResultados", "Resultados"},
-    {Formulario::Servicio, "cmbServicio", "Costes de un servicio concreto"},
-};
-
-}  // namespace
 
 VentanaPrincipal::VentanaPrincipal(Calculo& calculo, QWidget* padre)
     : QMainWindow(padre), calculo_(calculo), pantalla_(std::make_unique<PantallaQt>(*this)) {
@@ -127,81 +95,24 @@ void VentanaPrincipal::CrearMenus() {
 }
 
 void VentanaPrincipal::CrearPatillas() {
-  patillas_ = new QWidget(central_);
-  patillas_->setObjectName(QStringLiteral("Patillas"));
-  PintarFondo(patillas_, kFondoPatillas);
-  patillas_->setFocusPolicy(Qt::ClickFocus);
-  patillas_->installEventFilter(this);
-
-  frameTodos_ = new QGroupBox(QStringLiteral("Costes repercutidos a todos los servicios"),
-                              patillas_);
-  frameTodos_->setObjectName(QStringLiteral("FrameTodos"));
-  frameTodos_->setGeometry(RectTwips(1800, 60, 7215, 1515));
-  PintarFondo(frameTodos_, kFondoTodos);
-  QFont negrita = frameTodos_->font();
-  negrita.setBold(true);
-  frameTodos_->setFont(negrita);
-
-  struct Sitio {
-    QWidget* contenedor;
-    int left, top, width, height;
-  };
-  const Sitio sitios[] = {{patillas_, 120, 300, 1575, 1215},  {frameTodos_, 120, 240, 1215, 1215},
-                          {frameTodos_, 1440, 240, 1215, 1215}, {frameTodos_, 2760, 240, 1815, 1215},
-                          {frameTodos_, 4680, 240, 1095, 1215}, {frameTodos_, 5880, 240, 1215, 1215},
-                          {patillas_, 9120, 540, 1215, 735}};
-  for (int k = 0; k < 7; ++k) {
-    auto* boton = new dorvelna::BotonPatilla(QString::fromUtf8(kPatillas[k].texto), sitios[k].contenedor);
-    boton->setObjectName(QString::fromLatin1(kPatillas[k].boton));
-    boton->setGeometry(
-        RectTwips(sitios[k].left, sitios[k].top, sitios[k].width, sitios[k].height));
-    boton->installEventFilter(this);
-    const dorvelna::Formulario f = kPatillas[k].form;
-    connect(boton, &QPushButton::clicked, this, [this, f] { ActivarFormulario(f); });
-    botones_[k] = boton;
-  }
-  static_cast<dorvelna::BotonPatilla*>(botones_[0])->PonerColor(kColorActivoDiseno);
-
-  auto* cerrar = new dorvelna::BotonPatilla(QStringLiteral("Cerrar"), patillas_);
-  cerrar->setObjectName(QStringLiteral("cmbCerrar"));
-  cerrar->setGeometry(RectTwips(10980, 420, 915, 375));
-  cerrar->installEventFilter(this);
-  connect(cerrar, &QPushButton::clicked, this, [this] { CerrarCalculo(); });
-  auto* grabar = new dorvelna::BotonPatilla(QStringLiteral("Grabar"), patillas_);
-  grabar->setObjectName(QStringLiteral("cmbGrabar"));
-  grabar->setGeometry(RectTwips(10980, 900, 915, 375));
-  grabar->installEventFilter(this);
-  connect(grabar, &QPushButton::clicked, this, [this] { GrabarArchivo(); });
-  for (QPushButton* b : {static_cast<QPushButton*>(cerrar), static_cast<QPushButton*>(grabar)}) {
-    QFont f = b->font();
-    b->setFont(f);
-  }
-  patillas_->hide();
+  patillas_ = new TiraPatillas(central_);
+  patillas_->FiltrarCon(this);
+  connect(patillas_, &TiraPatillas::formularioPedido, this, &VentanaPrincipal::ActivarFormulario);
+  connect(patillas_, &TiraPatillas::cerrarPedido, this, [this] { CerrarCalculo(); });
+  connect(patillas_, &TiraPatillas::grabarPedido, this, [this] { GrabarArchivo(); });
 }
 
 void VentanaPrincipal::CrearTirasDesplazamiento() {
-  const QColor colorTira = QApplication::palette().color(QPalette::Button);
-  picV_ = new QWidget(central_);
-  picV_->setObjectName(QStringLiteral("PicVScroll"));
-  PintarFondo(picV_, colorTira);
-  vscroll_ = new QScrollBar(Qt::Vertical, picV_);
-  vscroll_->setObjectName(QStringLiteral("VScroll1"));
-  picH_ = new QWidget(central_);
-  picH_->setObjectName(QStringLiteral("PicHScroll"));
-  PintarFondo(picH_, colorTira);
-  hscroll_ = new QScrollBar(Qt::Horizontal, picH_);
-  hscroll_->setObjectName(QStringLiteral("HScroll1"));
-  for (QScrollBar* barra : {vscroll_, hscroll_}) {
-    barra->setRange(0, 5000);
-    barra->setSingleStep(600);
-    barra->setPageStep(5000);
-    barra->setFocusPolicy(Qt::ClickFocus);
-    barra->installEventFilter(this);
-  }
-  for (QWidget* tira : {picV_, picH_}) {
-    tira->setFocusPolicy(Qt::ClickFocus);
-    tira->installEventFilter(this);
-    tira->hide();
+  picV_ = new TiraDesplazamiento(Qt::Vertical, QStringLiteral("PicVScroll"),
+                                 QStringLiteral("VScroll1"), central_);
+  picH_ = new TiraDesplazamiento(Qt::Horizontal, QStringLiteral("PicHScroll"),
+                                 QStringLiteral("HScroll1"), central_);
+  vscroll_ = picV_->Barra();
+  hscroll_ = picH_->Barra();
+  for (TiraDesplazamiento* tira : {picV_, picH_}) {
+    tira->FiltrarCon(this);
+    connect(tira, &TiraDesplazamiento::redimensionada, this,
+            [this, tira](const QSize& anterior) { TiraRedimensionada(tira, anterior); });
   }
   connect(vscroll_, &QScrollBar::valueChanged, this, [this] { CambioScrollV(); });
   connect(hscroll_, &QScrollBar::valueChanged, this, [this] { CambioScrollH(); });
@@ -213,23 +124,21 @@ void VentanaPrincipal::ColocarTiras() {
   const QRect total = central_->rect();
   int arriba = 0, abajo = total.height(), derecha = total.width();
   if (patillas_->isVisible()) {
-    patillas_->setGeometry(0, 0, total.width(), TwipsAPixeles(kAltoPatillas));
+    patillas_->setGeometry(0, 0, total.width(), TwipsAPixeles(TiraPatillas::kAlto));
     arriba = patillas_->height();
   }
+  const int grosor = TwipsAPixeles(TiraDesplazamiento::kGrosor);
   if (picH_->isVisible()) {
-    const int alto = TwipsAPixeles(kAltoTiraH);
-    picH_->setGeometry(0, total.height() - alto, total.width(), alto);
-    abajo -= alto;
+    picH_->setGeometry(0, total.height() - grosor, total.width(), grosor);
+    abajo -= grosor;
   }
   if (picV_->isVisible()) {
-    const int ancho = TwipsAPixeles(kAnchoTiraV);
-    picV_->setGeometry(total.width() - ancho, arriba, ancho, std::max(0, abajo - arriba));
-    derecha -= ancho;
+    picV_->setGeometry(total.width() - grosor, arriba, grosor, std::max(0, abajo - arriba));
+    derecha -= grosor;
   }
   area_->setGeometry(0, arriba, std::max(0, derecha), std::max(0, abajo - arriba));
-  vscroll_->setGeometry(TwipsAPixeles(80), 0, TwipsAPixeles(240), picV_->height());
-  const int anchoH = picH_->width() - (picV_->isVisible() ? picV_->width() : 0);
-  hscroll_->setGeometry(0, TwipsAPixeles(80), std::max(0, anchoH), TwipsAPixeles(240));
+  picV_->ColocarBarra(picV_->height());
+  picH_->ColocarBarra(std::max(0, picH_->width() - (picV_->isVisible() ? picV_->width() : 0)));
 }
 
 void VentanaPrincipal::resizeEvent(QResizeEvent* e) {
@@ -257,24 +166,13 @@ void VentanaPrincipal::Colocar() {
   const QRect trabajo = pantalla->availableGeometry();
   const int extraAncho = frameGeometry().width() - geometry().width();
   const int extraAlto = frameGeometry().height() - geometry().height();
-  const int ancho = TwipsAPixeles(kAnchoTiraV + 11595) + extraAncho;
+  const int ancho = TwipsAPixeles(TiraDesplazamiento::kGrosor + 11595) + extraAncho;
   int izquierda = trabajo.left();
   int anchoFinal = ancho;
   if (ancho >= trabajo.width()) anchoFinal = trabajo.width();
   else izquierda = trabajo.left() + (trabajo.width() - ancho) / 2;
   resize(anchoFinal - extraAncho, trabajo.height() - extraAlto);
   move(izquierda, trabajo.top());
-}
-
-QMenu* VentanaPrincipal::Menu(const QString& nombre) const { return findChild<QMenu*>(nombre); }
-
-QPushButton* VentanaPrincipal::BotonDe(dorvelna::Formulario f) const {
-  return botones_[static_cast<int>(f)];
-}
-
-QColor VentanaPrincipal::ColorInactivo() const {
-  auto* cerrar = patillas_->findChild<QPushButton*>(QStringLiteral("cmbCerrar"));
-  return cerrar ? cerrar->palette().color(QPalette::Button) : QColor();
 }
 
 FormularioDatos* VentanaPrincipal::FormularioCargado(dorvelna::Formulario f) const {
@@ -293,7 +191,7 @@ FormularioDatos* VentanaPrincipal::ObtenerFormulario(dorvelna::Formulario f) {
 
 void VentanaPrincipal::CargarPatillas() {
   PonerMenus(SituacionMenus::ConCalculo);
-  colorActivo_ = static_cast<dorvelna::BotonPatilla*>(botones_[0])->Color();
+  patillas_->TomarColorActivo();
   patillas_->show();
   PintarFondo(area_, patillas_->palette().color(QPalette::Window));
   FormularioDatos* form = ObtenerFormulario(dorvelna::Formulario::Caracteristicas);
@@ -301,7 +199,7 @@ void VentanaPrincipal::CargarPatillas() {
   PosicionV = 0;
   PosicionH = 0;
   PintarFondo(form, area_->palette().color(QPalette::Window));
-  PintarFondo(form->Frame1, colorActivo_);
+  PintarFondo(form->Frame1, patillas_->ColorActivo());
   form->show();
   form->raise();
   picV_->show();
@@ -337,8 +235,7 @@ void VentanaPrincipal::CerrarPatillas() {
     }
   }
   PonerMenus(SituacionMenus::SinCalculo);
-  static_cast<dorvelna::BotonPatilla*>(botones_[0])->PonerColor(colorActivo_.isValid() ? colorActivo_ : kColorActivoDiseno);
-  for (int k = 1; k < 7; ++k) static_cast<dorvelna::BotonPatilla*>(botones_[k])->PonerColor(ColorInactivo());
+  patillas_->RestaurarColores();
   PintarFondo(area_, colorFondo_);
   picV_->hide();
   picH_->hide();
@@ -348,7 +245,7 @@ void VentanaPrincipal::CerrarPatillas() {
 
 void VentanaPrincipal::DesactivarFormulario() {
   QuitarRueda(formActual_);
-  for (QPushButton* b : botones_) static_cast<dorvelna::BotonPatilla*>(b)->PonerColor(ColorInactivo());
+  patillas_->Desmarcar();
   if (formActual_ && formActual_->Tipo() == dorvelna::Formulario::Resultados) {
     PosicionV = vscroll_->value();
     PosicionH = hscroll_->value();
@@ -359,10 +256,10 @@ void VentanaPrincipal::DesactivarFormulario() {
 void VentanaPrincipal::ActivarFormulario(dorvelna::Formulario f) {
   if (!patillas_->isVisible()) return;
   DesactivarFormulario();
-  static_cast<dorvelna::BotonPatilla*>(BotonDe(f))->PonerColor(colorActivo_);
+  patillas_->Marcar(f);
   FormularioDatos* form = ObtenerFormulario(f);
   PintarFondo(form, area_->palette().color(QPalette::Window));
-  PintarFondo(form->Frame1, colorActivo_);
+  PintarFondo(form->Frame1, patillas_->ColorActivo());
   form->show();
   form->raise();
   formActual_ = form;
@@ -380,10 +277,6 @@ void VentanaPrincipal::DevolverFoco() {
 bool VentanaPrincipal::eventFilter(QObject* objeto, QEvent* e) {
   if (objeto == central_ && e->type() == QEvent::Resize) {
     ColocarTiras();
-    return false;
-  }
-  if ((objeto == picV_ || objeto == picH_) && e->type() == QEvent::Resize) {
-    TiraRedimensionada(static_cast<QWidget*>(objeto), static_cast<QResizeEvent*>(e)->oldSize());
     return false;
   }
   // Las tiras y las barras nunca se quedan con el foco; las teclas de página sí desplazan.
@@ -413,8 +306,6 @@ void VentanaPrincipal::CerrarCalculo() {
   if (!HayCambios() || !PreguntarAntesDeCerrar(QStringLiteral("Cerrar"))) CerrarPatillas();
 }
 
-}  // namespace dorvelna
-
-namespace dorvelna {
 FormularioDatos* VentanaPrincipal::FormActual() const { return formActual_; }
+
 }  // namespace dorvelna
