@@ -19,7 +19,7 @@ protected:
   }
   // Cambia de formulario con un clic en su patilla.
   void IrA(Formulario f) {
-    QPushButton* boton = ventana->BotonDe(f);
+    QPushButton* boton = ventana->Patillas()->Boton(f);
     ASSERT_NE(boton, nullptr);
     QTest::mouseClick(boton, Qt::LeftButton);
     // Las esperas de QTest no hacen fallar una prueba de GoogleTest: se comprueba aquí.

@@ -39,7 +39,7 @@ protected:
 
   // Elige una orden con el ratón: primero el menú de la barra y después la entrada.
   void ElegirEnMenu(const QString& menu, const QString& accion) {
-    QMenu* m = ventana->Menu(menu);
+    QMenu* m = Hijo<QMenu>(menu);
     QAction* a = ventana->Accion(accion);
     ASSERT_TRUE(m && a);
     QMenuBar* barra = ventana->menuBar();

@@ -29,8 +29,8 @@ protected:
     return false;
   }
 
-  QScrollBar* V() const { return ventana->VScroll1(); }
-  QScrollBar* H() const { return ventana->HScroll1(); }
+  QScrollBar* V() const { return ventana->PicVScroll()->Barra(); }
+  QScrollBar* H() const { return ventana->PicHScroll()->Barra(); }
   FormularioDatos* Form() const { return ventana->FormActual(); }
   QWidget* CampoS(int i) const { return Campo(QStringLiteral("TextSC(%1)").arg(i)); }
   void Pulsar(const char* boton) {
@@ -193,9 +193,27 @@ TEST_F(PruebaDesplazamiento, LasTeclasDePaginaMuevenUnaPaginaSinPasarseDeLosTope
   }
   EsperarFormEn(H()->value(), 0);
   EXPECT_TRUE(campo->hasFocus());
-  // Desde la tira de patillas hacen lo mismo.
+  // Desde la tira de patillas hacen lo mismo, y desde la barra horizontal mueven la vertical.
   QTest::keyClick(ventana->Patillas(), Qt::Key_PageDown);
   EXPECT_EQ(V()->value(), pagina);
+  const int horizontal = H()->value();
+  QTest::keyClick(H(), Qt::Key_PageDown);
+  EXPECT_EQ(V()->value(), 2 * pagina);
+  EXPECT_EQ(H()->value(), horizontal);
+}
+
+// Las tiras, sus botones y las barras nunca se quedan con el foco: vuelve al control activo.
+TEST_F(PruebaDesplazamiento, LasTirasDevuelvenElFocoAlControlActivo) {
+  QWidget* campo = CampoS(2);
+  Enfocar(campo);
+  QList<QWidget*> tiras = {ventana->Patillas(), ventana->PicVScroll(), ventana->PicHScroll(), V(),
+                           H()};
+  for (QPushButton* b : ventana->Patillas()->findChildren<QPushButton*>()) tiras << b;
+  ASSERT_EQ(tiras.size(), 14);
+  for (QWidget* w : tiras) {
+    w->setFocus(Qt::MouseFocusReason);
+    EXPECT_TRUE(campo->hasFocus()) << w->objectName().toStdString();
+  }
 }
 
 TEST_F(PruebaDesplazamiento, LaRuedaMueveUnPasoPequenoElFormularioALaVista) {
@@ -282,9 +300,9 @@ TEST_F(PruebaDesplazamiento, LaRuedaDesplazaDesdeCualquierSitioDeLaVentana) {
   GirarSobre(V(), -120);
   GirarSobre(H(), -120);
   EXPECT_EQ(V()->value(), 1200);
-  EXPECT_EQ(ventana->PosicionV, 1200);
+  EXPECT_EQ(ventana->PosicionResultadosV(), 1200);
   GirarSobre(tira, 120, QPoint(3, 3));
-  EXPECT_EQ(ventana->PosicionV, 600);
+  EXPECT_EQ(ventana->PosicionResultadosV(), 600);
   Pulsar("cmbCaracteristicas");
   Pulsar("cmbResultados");
   EXPECT_EQ(V()->value(), 600);

@@ -60,7 +60,7 @@ protected:
       return;
     }
     const char* nombres[] = {"mnuEditCut", "mnuEditCopy", "mnuEditPaste"};
-    QMenu* menu = ventana->Menu(QStringLiteral("mnuEdit"));
+    QMenu* menu = Hijo<QMenu>(QStringLiteral("mnuEdit"));
     QAction* entrada = ventana->Accion(QString::fromLatin1(nombres[k]));
     if (via == Via::Raton) {
       QMenuBar* barra = ventana->menuBar();
@@ -188,7 +188,7 @@ TEST_P(PruebaPortapapeles, ConElFocoEnUnBotonDeOpcionNoHacenNada) {
 TEST_F(PruebaEdicion, OtroMenuAbiertoConElTecladoConfirmaElCampo) {
   pruebas::GuardiaModal guardia;
   QLineEdit* campo = Campo(QStringLiteral("TextSC(9)"));
-  QMenu* archivo = ventana->Menu(QStringLiteral("mnuFile"));
+  QMenu* archivo = Hijo<QMenu>(QStringLiteral("mnuFile"));
   for (const Via via : {Via::Alt, Via::F10}) {
     const double valor = via == Via::Alt ? 150000 : 160000;
     Preparar(QStringLiteral("TextSC(9)"), QString(), 0, 0);

@@ -177,7 +177,7 @@ TEST_F(PruebaVentana, LasPatillasYElMenuLlevanACadaFormularioSinQuedarseElFoco) 
                {Formulario::Resultados, "cmbFormularios(5)"},
                {Formulario::Caracteristicas, "cmbFormularios(0)"}};
   for (const auto& caso : casos) {
-    QPushButton* boton = ventana->BotonDe(caso.f);
+    QPushButton* boton = ventana->Patillas()->Boton(caso.f);
     ASSERT_NE(boton, nullptr);
     QTest::mouseClick(boton, Qt::LeftButton);
     QApplication::processEvents();
@@ -340,7 +340,7 @@ TEST_F(PruebaVentana, AbrirUnMenuConfirmaElCampoEnEdicion) {
   CampoTexto* km = CampoS(9);
   Teclear(km, QStringLiteral("150000"), false);
   EXPECT_NE(NumeroS(9), 150000);
-  QMenu* archivo = ventana->Menu(QStringLiteral("mnuFile"));
+  QMenu* archivo = Hijo<QMenu>(QStringLiteral("mnuFile"));
   ASSERT_NE(archivo, nullptr);
   archivo->popup(ventana->mapToGlobal(QPoint(10, 10)));
   EXPECT_TRUE(QTest::qWaitFor([&] { return NumeroS(9) == 150000.0; }, 3000));

@@ -51,11 +51,11 @@ frmNueva::frmNueva(VentanaPrincipal* ventana) : QDialog(ventana), ventana_(venta
 void frmNueva::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   CentrarEnVentana(this, ventana_);
-  ventana_->MenusDialogoNuevo();
+  ventana_->PonerMenus(SituacionMenus::DialogoNuevo);
 }
 
 void frmNueva::hideEvent(QHideEvent* e) {
-  ventana_->MenusSinCalculo();
+  ventana_->PonerMenus(SituacionMenus::SinCalculo);
   QDialog::hideEvent(e);
 }
 

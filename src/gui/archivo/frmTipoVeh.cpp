@@ -68,16 +68,16 @@ frmTipoVeh::frmTipoVeh(VentanaPrincipal* ventana) : QDialog(ventana), ventana_(v
 void frmTipoVeh::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   CentrarEnVentana(this, ventana_);
-  ventana_->MenusDialogoNuevo();
+  ventana_->PonerMenus(SituacionMenus::DialogoNuevo);
 }
 
 void frmTipoVeh::paintEvent(QPaintEvent* e) {
-  ventana_->MenusDialogoNuevo();
+  ventana_->PonerMenus(SituacionMenus::DialogoNuevo);
   QDialog::paintEvent(e);
 }
 
 void frmTipoVeh::hideEvent(QHideEvent* e) {
-  ventana_->MenusSinCalculo();
+  ventana_->PonerMenus(SituacionMenus::SinCalculo);
   QDialog::hideEvent(e);
 }
 

@@ -88,7 +88,7 @@ void MostrarValor(const Valor& valor, QWidget* control, bool mostrarCeros) {
 
 void TeclaNavegacion(int tecla, FormularioDatos* form) {
   if (!Principal) return;
-  QScrollBar* barra = Principal->VScroll1();
+  QScrollBar* barra = Principal->PicVScroll()->Barra();
   if (tecla == 34) Principal->DesplazarScrollV(form, barra->value() + barra->pageStep());
   else if (tecla == 33) Principal->DesplazarScrollV(form, barra->value() - barra->pageStep());
 }

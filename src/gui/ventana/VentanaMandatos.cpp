@@ -10,17 +10,9 @@
 
 namespace dorvelna {
 
-void VentanaPrincipal::MostrarNueva() {
-  auto* dialogo = new frmNueva(this);
-  dialogoNuevo_ = dialogo;
-  dialogo->show();
-}
+void VentanaPrincipal::MostrarNueva() { (new frmNueva(this))->show(); }
 
-void VentanaPrincipal::MostrarTipoVeh() {
-  auto* dialogo = new frmTipoVeh(this);
-  dialogoNuevo_ = dialogo;
-  dialogo->show();
-}
+void VentanaPrincipal::MostrarTipoVeh() { (new frmTipoVeh(this))->show(); }
 
 void VentanaPrincipal::MostrarAcercaDe() {
   frmAbout acerca(this);

@@ -2,13 +2,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShortcut>
-#include <QTimer>
 #include <utility>
 
 #include "gui/campos/CampoTexto.h"
@@ -18,7 +16,6 @@
 #include "gui/formularios/FabricaFormularios.h"
 #include "gui/formularios/FormularioDatos.h"
 #include "gui/ayuda/Ayuda.h"
-#include "gui/ventana/BotonPatilla.h"
 #include "gui/ventana/Globales.h"
 #include "gui/ventana/Impresion.h"
 #include "gui/ventana/PantallaQt.h"
@@ -27,65 +24,6 @@
 #include "gui/comun/Twips.h"
 
 namespace dorvelna {
-
-namespace {
-
-constexpr int kAltoPatillas = 1695;
-constexpr int kAnchoTiraV = 400;
-constexpr int kAltoTiraH = 400;
-const QColor kFondoPatillas(255, 255, 192);
-const QColor kColorActivoDiseno(180, 215, 168);
-const QColor kFondoTodos(223, 217, 140);
-
-struct Patilla {
-  Formulario form;
-  const char* boton;
-  const char* texto;
-  const char* menu;
-};
-
-constexpr Patilla kPatillas[] = {
-    {Formulario::Caracteristicas, "cmbCaracteristicas", "Características Técnicas y de Explotación",
-     "mnuCaracteristicas"},
-    {Formulario::CostesFijos1, "cmbCostesF1", "Autocar y Equipos Auxiliares", "mnuFijos1"},
-    {Formulario::CostesFijos2, "cmbCostesF2", "Personal, Seguros y Costes Fiscales", "mnuFijos2"},
-    {Formulario::CostesVariables, "cmbCostesV",
-     "Carburante, Urea, Neumáticos, Reparaciones, Conservación y Peajes", "mnuVariables"},
-    {Formulario::CostesIndirectos, "cmbIndirectos", "Costes Indirectos", "mnuIndirectos"},
-    {Formulario::Resultados, "cmbResultados", "Resultados", "mnuResultados"},
-    {Formulario::Servicio, "cmbServicio", "Costes de un servicio concreto", "mnuServicio"},
-};
-
-}  // namespace
-
-const QStringList& MandatosDeCalculo() {
-  static const QStringList nombres = {QStringLiteral("mnuNuevo"),
-                                      QStringLiteral("mnuCerrar"),
-                                      QStringLiteral("mnuFileOpen"),
-                                      QStringLiteral("mnuFileSave"),
-                                      QStringLiteral("mnuFileSaveAs"),
-                                      QStringLiteral("mnuCaracteristicas"),
-                                      QStringLiteral("mnuTodosServicios"),
-                                      QStringLiteral("mnuFijos1"),
-                                      QStringLiteral("mnuFijos2"),
-                                      QStringLiteral("mnuVariables"),
-                                      QStringLiteral("mnuIndirectos"),
-                                      QStringLiteral("mnuResultados"),
-                                      QStringLiteral("mnuServicio"),
-                                      QStringLiteral("mnuPrintCaracteristicas"),
-                                      QStringLiteral("mnuPrintTodosServicios"),
-                                      QStringLiteral("mnuPrintFijos1"),
-                                      QStringLiteral("mnuPrintFijos2"),
-                                      QStringLiteral("mnuPrintVariables"),
-                                      QStringLiteral("mnuPrintIndirectos"),
-                                      QStringLiteral("mnuPrintResultados"),
-                                      QStringLiteral("mnuPrintServicio"),
-                                      QStringLiteral("mnuPrintTodo"),
-                                      QStringLiteral("mnuEditCut"),
-                                      QStringLiteral("mnuEditCopy"),
-                                      QStringLiteral("mnuEditPaste")};
-  return nombres;
-}
 
 VentanaPrincipal::VentanaPrincipal(Calculo& calculo, QWidget* padre)
     : QMainWindow(padre), calculo_(calculo), pantalla_(std::make_unique<PantallaQt>(*this)) {
@@ -122,105 +60,41 @@ VentanaPrincipal::~VentanaPrincipal() {
 }
 
 void VentanaPrincipal::CrearMenus() {
-  auto menu = [this](QMenu* padre, const char* nombre, const QString& texto) {
-    QMenu* m = padre ? padre->addMenu(texto) : menuBar()->addMenu(texto);
-    m->setObjectName(QString::fromLatin1(nombre));
-    m->menuAction()->setObjectName(QString::fromLatin1(nombre));
-    return m;
+  auto irA = [this](Formulario f) { return [this, f] { ActivarFormulario(f); }; };
+  auto ayuda = [this](const char* nombre) {
+    return [this, nombre] { emit ayudaPedida(QString::fromLatin1(nombre)); };
   };
-  auto accion = [this](QMenu* padre, const char* nombre, const QString& texto, auto&& hacer) {
-    QAction* a = padre->addAction(texto);
-    a->setObjectName(QString::fromLatin1(nombre));
-    connect(a, &QAction::triggered, this, hacer);
-    return a;
+  Mandatos mandatos = {
+      {QStringLiteral("mnuNuevo"), [this] { MostrarTipoVeh(); }},
+      {QStringLiteral("mnuCerrar"), [this] { CerrarCalculo(); }},
+      {QStringLiteral("mnuFileExit"), [this] { close(); }},
+      {QStringLiteral("mnuFileOpen"), [this] { AbrirDialogoArchivo(QStringLiteral("abrir")); }},
+      {QStringLiteral("mnuFileSave"), [this] { GrabarArchivo(); }},
+      {QStringLiteral("mnuFileSaveAs"), [this] { AbrirDialogoArchivo(QStringLiteral("grabar")); }},
+      {QStringLiteral("mnuCaracteristicas"), irA(Formulario::Caracteristicas)},
+      {QStringLiteral("mnuFijos1"), irA(Formulario::CostesFijos1)},
+      {QStringLiteral("mnuFijos2"), irA(Formulario::CostesFijos2)},
+      {QStringLiteral("mnuVariables"), irA(Formulario::CostesVariables)},
+      {QStringLiteral("mnuIndirectos"), irA(Formulario::CostesIndirectos)},
+      {QStringLiteral("mnuResultados"), irA(Formulario::Resultados)},
+      {QStringLiteral("mnuServicio"), irA(Formulario::Servicio)},
+      {QStringLiteral("mnuEditCut"), [] { Cortar(); }},
+      {QStringLiteral("mnuEditCopy"), [] { Copiar(); }},
+      {QStringLiteral("mnuEditPaste"), [] { Pegar(); }},
+      {QStringLiteral("mnuHelpContents"), ayuda("mnuHelpContents")},
+      {QStringLiteral("mnuHelpAbout"), [this] { MostrarAcercaDe(); }},
+      {QStringLiteral("mnuAcuerdos"), ayuda("mnuAcuerdos")},
   };
-  auto separador = [](QMenu* padre, const char* nombre) {
-    padre->addSeparator()->setObjectName(QString::fromLatin1(nombre));
-  };
-
-  QMenu* calculo = menu(nullptr, "mnuCalculo", QStringLiteral("Cálculo"));
-  accion(calculo, "mnuNuevo", QStringLiteral("Nuevo Cálculo"), [this] { MostrarTipoVeh(); });
-  accion(calculo, "mnuCerrar", QStringLiteral("Cerrar Cálculo"), [this] { CerrarCalculo(); });
-  separador(calculo, "mnuSimulacionBar1");
-  accion(calculo, "mnuFileExit", QStringLiteral("Salir"), [this] { close(); });
-
-  QMenu* archivo = menu(nullptr, "mnuFile", QStringLiteral("Archivo"));
-  accion(archivo, "mnuFileOpen", QStringLiteral("Abrir ..."),
-         [this] { AbrirDialogoArchivo(QStringLiteral("abrir")); });
-  accion(archivo, "mnuFileSave", QStringLiteral("Guardar ..."), [this] { GrabarArchivo(); });
-  accion(archivo, "mnuFileSaveAs", QStringLiteral("Guardar como..."),
-         [this] { AbrirDialogoArchivo(QStringLiteral("grabar")); });
-
-  auto irA = [this](dorvelna::Formulario f) { return [this, f] { ActivarFormulario(f); }; };
-  QMenu* formularios = menu(nullptr, "mnuFormularios", QStringLiteral("Formularios"));
-  accion(formularios, "mnuCaracteristicas",
-         QStringLiteral("Características Técnicas y de Explotación"),
-         irA(Formulario::Caracteristicas));
-  QMenu* todos = menu(formularios, "mnuTodosServicios",
-                      QStringLiteral("Costes repercutidos a todos los servicios"));
-  accion(todos, "mnuFijos1", QStringLiteral("Autocar y Equipos Auxiliares"),
-         irA(Formulario::CostesFijos1));
-  accion(todos, "mnuFijos2", QStringLiteral("Personal, Seguros y Costes Fiscales"),
-         irA(Formulario::CostesFijos2));
-  accion(todos, "mnuVariables",
-         QStringLiteral("Carburante, Urea, Neumáticos, Reparaciones, Conservación y Peajes"),
-         irA(Formulario::CostesVariables));
-  accion(todos, "mnuIndirectos", QStringLiteral("Costes Indirectos"),
-         irA(Formulario::CostesIndirectos));
-  accion(todos, "mnuResultados", QStringLiteral("Resultados"), irA(Formulario::Resultados));
-  accion(formularios, "mnuServicio", QStringLiteral("Coste de un servicio concreto"),
-         irA(Formulario::Servicio));
-
-  auto imprimir = [this](const char* nombre) {
-    return [this, nombre] { emit imprimirPedido(QString::fromLatin1(nombre)); };
-  };
-  QMenu* impresion = menu(nullptr, "mnuImprimir", QStringLiteral("Imprimir"));
-  accion(impresion, "mnuPrintCaracteristicas",
-         QStringLiteral("Características Técnicas y de Explotación"),
-         imprimir("mnuPrintCaracteristicas"));
-  QMenu* imprimirTodos = menu(impresion, "mnuPrintTodosServicios",
-                              QStringLiteral("Costes repercutidos a todos los servicios"));
-  accion(imprimirTodos, "mnuPrintFijos1", QStringLiteral("Autocar y Equipos Auxiliares"),
-         imprimir("mnuPrintFijos1"));
-  accion(imprimirTodos, "mnuPrintFijos2", QStringLiteral("Personal, Seguros y Costes Fiscales"),
-         imprimir("mnuPrintFijos2"));
-  accion(imprimirTodos, "mnuPrintVariables",
-         QStringLiteral("Carburante, Urea, Neumáticos, Reparaciones, Conservación y Peajes"),
-         imprimir("mnuPrintVariables"));
-  accion(imprimirTodos, "mnuPrintIndirectos", QStringLiteral("Costes Indirectos"),
-         imprimir("mnuPrintIndirectos"));
-  accion(imprimirTodos, "mnuPrintResultados", QStringLiteral("Resultados"),
-         imprimir("mnuPrintResultados"));
-  accion(impresion, "mnuPrintServicio", QStringLiteral("Costes de un servicio concreto"),
-         imprimir("mnuPrintServicio"));
-  accion(impresion, "mnuPrintTodo", QStringLiteral("Todos los formularios"),
-         imprimir("mnuPrintTodo"));
-
-  QMenu* edicion = menu(nullptr, "mnuEdit", QStringLiteral("Edición"));
-  accion(edicion, "mnuEditCut", QStringLiteral("Cortar"), [] {
-    Cortar();
-  })->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
-  accion(edicion, "mnuEditCopy", QStringLiteral("Copiar"), [] {
-    Copiar();
-  })->setShortcut(QKeySequence(QStringLiteral("Ctrl+C")));
-  accion(edicion, "mnuEditPaste", QStringLiteral("Pegar"), [] {
-    Pegar();
-  })->setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
-
-  QMenu* ayuda = menu(nullptr, "mnuHelp", QStringLiteral("Ayuda"));
-  accion(ayuda, "mnuHelpContents", QStringLiteral("Contenido"),
-         [this] { emit ayudaPedida(QStringLiteral("mnuHelpContents")); });
-  separador(ayuda, "mnuHelpBar1");
-  accion(ayuda, "mnuHelpAbout", QStringLiteral("Acerca de ..."), [this] { MostrarAcercaDe(); });
-
-  QMenu* calibrario = menu(nullptr, "mnuCalibrario", QStringLiteral("Calibrario de Costes"));
-  accion(calibrario, "mnuAcuerdos", QStringLiteral("Acuerdos"),
-         [this] { emit ayudaPedida(QStringLiteral("mnuAcuerdos")); });
-
-  // Abrir un menú (salvo "Edición") confirma antes el campo que se está editando.
-  for (QMenu* m : {calculo, archivo, formularios, impresion, ayuda, calibrario}) {
-    connect(m, &QMenu::aboutToShow, this, &VentanaPrincipal::ConfirmarAntesDeMenu);
+  // El menú "Imprimir" pide cada una de sus entradas por imprimirPedido.
+  for (const QString& nombre : AccionesBajo("mnuImprimir")) {
+    mandatos.insert(nombre, [this, nombre] { emit imprimirPedido(nombre); });
   }
+  // Abrir un menú (salvo "Edición") confirma antes el campo que se está editando.
+  for (const char* menu :
+       {"mnuCalculo", "mnuFile", "mnuFormularios", "mnuImprimir", "mnuHelp", "mnuCalibrario"}) {
+    mandatos.insert(QString::fromLatin1(menu), [this] { ConfirmarAntesDeMenu(); });
+  }
+  menus_ = std::make_unique<MenusVentana>(*menuBar(), *this, mandatos);
   auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
   connect(f10, &QShortcut::activated, this, &VentanaPrincipal::TomarBarraMenus);
   connect(qApp, &QApplication::focusChanged, this, &VentanaPrincipal::FocoCambiado);
@@ -245,7 +119,7 @@ void VentanaPrincipal::FocoCambiado(QWidget* antes, QWidget* ahora) {
 // y vuelve a entrar. Si la barra de menús tomó el foco con el teclado, el campo ya no lo tiene
 // pero sigue en edición: se confirma aquí.
 void VentanaPrincipal::ConfirmarAntesDeMenu() {
-  if (!patillas_->isVisible()) return;
+  if (!patillas_ || !patillas_->isVisible()) return;
   auto* campo = qobject_cast<CampoTexto*>(ActivoDe(formActual_));
   if (campo && campo->EnEdicion()) campo->Confirmar();
   campoTrasBarra_ = nullptr;
@@ -264,82 +138,24 @@ void VentanaPrincipal::TomarBarraMenus() {
 }
 
 void VentanaPrincipal::CrearPatillas() {
-  patillas_ = new QWidget(central_);
-  patillas_->setObjectName(QStringLiteral("Patillas"));
-  PintarFondo(patillas_, kFondoPatillas);
-  patillas_->setFocusPolicy(Qt::ClickFocus);
-  patillas_->installEventFilter(this);
-
-  frameTodos_ =
-      new QGroupBox(QStringLiteral("Costes repercutidos a todos los servicios"), patillas_);
-  frameTodos_->setObjectName(QStringLiteral("FrameTodos"));
-  frameTodos_->setGeometry(RectTwips(1800, 60, 7215, 1515));
-  PintarFondo(frameTodos_, kFondoTodos);
-  QFont negrita = frameTodos_->font();
-  negrita.setBold(true);
-  frameTodos_->setFont(negrita);
-
-  struct Sitio {
-    QWidget* contenedor;
-    int left, top, width, height;
-  };
-  const Sitio sitios[] = {
-      {patillas_, 120, 300, 1575, 1215},    {frameTodos_, 120, 240, 1215, 1215},
-      {frameTodos_, 1440, 240, 1215, 1215}, {frameTodos_, 2760, 240, 1815, 1215},
-      {frameTodos_, 4680, 240, 1095, 1215}, {frameTodos_, 5880, 240, 1215, 1215},
-      {patillas_, 9120, 540, 1215, 735}};
-  for (int k = 0; k < 7; ++k) {
-    auto* boton =
-        new dorvelna::BotonPatilla(QString::fromUtf8(kPatillas[k].texto), sitios[k].contenedor);
-    boton->setObjectName(QString::fromLatin1(kPatillas[k].boton));
-    boton->setGeometry(RectTwips(sitios[k].left, sitios[k].top, sitios[k].width, sitios[k].height));
-    boton->installEventFilter(this);
-    const dorvelna::Formulario f = kPatillas[k].form;
-    connect(boton, &QPushButton::clicked, this, [this, f] { ActivarFormulario(f); });
-    botones_[k] = boton;
-  }
-  static_cast<dorvelna::BotonPatilla*>(botones_[0])->PonerColor(kColorActivoDiseno);
-
-  auto* cerrar = new dorvelna::BotonPatilla(QStringLiteral("Cerrar"), patillas_);
-  cerrar->setObjectName(QStringLiteral("cmbCerrar"));
-  cerrar->setGeometry(RectTwips(10980, 420, 915, 375));
-  cerrar->installEventFilter(this);
-  connect(cerrar, &QPushButton::clicked, this, [this] { CerrarCalculo(); });
-  auto* grabar = new dorvelna::BotonPatilla(QStringLiteral("Grabar"), patillas_);
-  grabar->setObjectName(QStringLiteral("cmbGrabar"));
-  grabar->setGeometry(RectTwips(10980, 900, 915, 375));
-  grabar->installEventFilter(this);
-  connect(grabar, &QPushButton::clicked, this, [this] { GrabarArchivo(); });
-  for (QPushButton* b : {static_cast<QPushButton*>(cerrar), static_cast<QPushButton*>(grabar)}) {
-    QFont f = b->font();
-    b->setFont(f);
-  }
-  patillas_->hide();
+  patillas_ = new TiraPatillas(central_);
+  patillas_->FiltrarCon(this);
+  connect(patillas_, &TiraPatillas::formularioPedido, this, &VentanaPrincipal::ActivarFormulario);
+  connect(patillas_, &TiraPatillas::cerrarPedido, this, [this] { CerrarCalculo(); });
+  connect(patillas_, &TiraPatillas::grabarPedido, this, [this] { GrabarArchivo(); });
 }
 
 void VentanaPrincipal::CrearTirasDesplazamiento() {
-  const QColor colorTira = QApplication::palette().color(QPalette::Button);
-  picV_ = new QWidget(central_);
-  picV_->setObjectName(QStringLiteral("PicVScroll"));
-  PintarFondo(picV_, colorTira);
-  vscroll_ = new QScrollBar(Qt::Vertical, picV_);
-  vscroll_->setObjectName(QStringLiteral("VScroll1"));
-  picH_ = new QWidget(central_);
-  picH_->setObjectName(QStringLiteral("PicHScroll"));
-  PintarFondo(picH_, colorTira);
-  hscroll_ = new QScrollBar(Qt::Horizontal, picH_);
-  hscroll_->setObjectName(QStringLiteral("HScroll1"));
-  for (QScrollBar* barra : {vscroll_, hscroll_}) {
-    barra->setRange(0, 5000);
-    barra->setSingleStep(600);
-    barra->setPageStep(5000);
-    barra->setFocusPolicy(Qt::ClickFocus);
-    barra->installEventFilter(this);
-  }
-  for (QWidget* tira : {picV_, picH_}) {
-    tira->setFocusPolicy(Qt::ClickFocus);
-    tira->installEventFilter(this);
-    tira->hide();
+  picV_ = new TiraDesplazamiento(Qt::Vertical, QStringLiteral("PicVScroll"),
+                                 QStringLiteral("VScroll1"), central_);
+  picH_ = new TiraDesplazamiento(Qt::Horizontal, QStringLiteral("PicHScroll"),
+                                 QStringLiteral("HScroll1"), central_);
+  vscroll_ = picV_->Barra();
+  hscroll_ = picH_->Barra();
+  for (TiraDesplazamiento* tira : {picV_, picH_}) {
+    tira->FiltrarCon(this);
+    connect(tira, &TiraDesplazamiento::redimensionada, this,
+            [this, tira](const QSize& anterior) { TiraRedimensionada(tira, anterior); });
   }
   connect(vscroll_, &QScrollBar::valueChanged, this, [this] { CambioScrollV(); });
   connect(hscroll_, &QScrollBar::valueChanged, this, [this] { CambioScrollH(); });
@@ -351,23 +167,21 @@ void VentanaPrincipal::ColocarTiras() {
   const QRect total = central_->rect();
   int arriba = 0, abajo = total.height(), derecha = total.width();
   if (patillas_->isVisible()) {
-    patillas_->setGeometry(0, 0, total.width(), TwipsAPixeles(kAltoPatillas));
+    patillas_->setGeometry(0, 0, total.width(), TwipsAPixeles(TiraPatillas::kAlto));
     arriba = patillas_->height();
   }
+  const int grosor = TwipsAPixeles(TiraDesplazamiento::kGrosor);
   if (picH_->isVisible()) {
-    const int alto = TwipsAPixeles(kAltoTiraH);
-    picH_->setGeometry(0, total.height() - alto, total.width(), alto);
-    abajo -= alto;
+    picH_->setGeometry(0, total.height() - grosor, total.width(), grosor);
+    abajo -= grosor;
   }
   if (picV_->isVisible()) {
-    const int ancho = TwipsAPixeles(kAnchoTiraV);
-    picV_->setGeometry(total.width() - ancho, arriba, ancho, std::max(0, abajo - arriba));
-    derecha -= ancho;
+    picV_->setGeometry(total.width() - grosor, arriba, grosor, std::max(0, abajo - arriba));
+    derecha -= grosor;
   }
   area_->setGeometry(0, arriba, std::max(0, derecha), std::max(0, abajo - arriba));
-  vscroll_->setGeometry(TwipsAPixeles(80), 0, TwipsAPixeles(240), picV_->height());
-  const int anchoH = picH_->width() - (picV_->isVisible() ? picV_->width() : 0);
-  hscroll_->setGeometry(0, TwipsAPixeles(80), std::max(0, anchoH), TwipsAPixeles(240));
+  picV_->ColocarBarra(picV_->height());
+  picH_->ColocarBarra(std::max(0, picH_->width() - (picV_->isVisible() ? picV_->width() : 0)));
 }
 
 void VentanaPrincipal::resizeEvent(QResizeEvent* e) {
@@ -380,8 +194,7 @@ void VentanaPrincipal::Cargar(bool mostrarNueva) {
   setWindowTitle(QStringLiteral("DORVELNA"));
   formActual_ = nullptr;
   Cancelado = true;
-  PonerHabilitadas(MandatosDeCalculo(), false);
-  PonerHabilitadas({QStringLiteral("mnuNuevo"), QStringLiteral("mnuFileOpen")}, true);
+  PonerMenus(SituacionMenus::SinCalculo);
   calculo_.InicializarDatos();
   Colocar();
   if (mostrarNueva) MostrarNueva();
@@ -396,46 +209,13 @@ void VentanaPrincipal::Colocar() {
   const QRect trabajo = pantalla->availableGeometry();
   const int extraAncho = frameGeometry().width() - geometry().width();
   const int extraAlto = frameGeometry().height() - geometry().height();
-  const int ancho = TwipsAPixeles(kAnchoTiraV + 11595) + extraAncho;
+  const int ancho = TwipsAPixeles(TiraDesplazamiento::kGrosor + 11595) + extraAncho;
   int izquierda = trabajo.left();
   int anchoFinal = ancho;
   if (ancho >= trabajo.width()) anchoFinal = trabajo.width();
   else izquierda = trabajo.left() + (trabajo.width() - ancho) / 2;
   resize(anchoFinal - extraAncho, trabajo.height() - extraAlto);
   move(izquierda, trabajo.top());
-}
-
-QAction* VentanaPrincipal::Accion(const QString& nombre) const {
-  return findChild<QAction*>(nombre);
-}
-
-QMenu* VentanaPrincipal::Menu(const QString& nombre) const { return findChild<QMenu*>(nombre); }
-
-void VentanaPrincipal::PonerHabilitadas(const QStringList& nombres, bool habilitadas) {
-  for (const QString& n : nombres) {
-    if (QAction* a = Accion(n)) a->setEnabled(habilitadas);
-  }
-}
-
-void VentanaPrincipal::MenusSinCalculo() {
-  PonerHabilitadas(MandatosDeCalculo(), false);
-  PonerHabilitadas({QStringLiteral("mnuNuevo"), QStringLiteral("mnuFileOpen")}, true);
-}
-
-void VentanaPrincipal::MenusConCalculo() {
-  PonerHabilitadas(MandatosDeCalculo(), true);
-  PonerHabilitadas({QStringLiteral("mnuNuevo"), QStringLiteral("mnuFileOpen")}, false);
-}
-
-void VentanaPrincipal::MenusDialogoNuevo() { PonerHabilitadas(MandatosDeCalculo(), false); }
-
-QPushButton* VentanaPrincipal::BotonDe(dorvelna::Formulario f) const {
-  return botones_[static_cast<int>(f)];
-}
-
-QColor VentanaPrincipal::ColorInactivo() const {
-  auto* cerrar = patillas_->findChild<QPushButton*>(QStringLiteral("cmbCerrar"));
-  return cerrar ? cerrar->palette().color(QPalette::Button) : QColor();
 }
 
 FormularioDatos* VentanaPrincipal::FormularioCargado(dorvelna::Formulario f) const {
@@ -453,8 +233,8 @@ FormularioDatos* VentanaPrincipal::ObtenerFormulario(dorvelna::Formulario f) {
 }
 
 void VentanaPrincipal::CargarPatillas() {
-  MenusConCalculo();
-  colorActivo_ = static_cast<dorvelna::BotonPatilla*>(botones_[0])->Color();
+  PonerMenus(SituacionMenus::ConCalculo);
+  patillas_->TomarColorActivo();
   patillas_->show();
   PintarFondo(area_, patillas_->palette().color(QPalette::Window));
   FormularioDatos* form = ObtenerFormulario(dorvelna::Formulario::Caracteristicas);
@@ -462,7 +242,7 @@ void VentanaPrincipal::CargarPatillas() {
   PosicionV = 0;
   PosicionH = 0;
   PintarFondo(form, area_->palette().color(QPalette::Window));
-  PintarFondo(form->Frame1, colorActivo_);
+  PintarFondo(form->Frame1, patillas_->ColorActivo());
   form->show();
   form->raise();
   picV_->show();
@@ -497,11 +277,8 @@ void VentanaPrincipal::CerrarPatillas() {
       form = nullptr;
     }
   }
-  MenusSinCalculo();
-  static_cast<dorvelna::BotonPatilla*>(botones_[0])
-      ->PonerColor(colorActivo_.isValid() ? colorActivo_ : kColorActivoDiseno);
-  for (int k = 1; k < 7; ++k)
-    static_cast<dorvelna::BotonPatilla*>(botones_[k])->PonerColor(ColorInactivo());
+  PonerMenus(SituacionMenus::SinCalculo);
+  patillas_->RestaurarColores();
   PintarFondo(area_, colorFondo_);
   picV_->hide();
   picH_->hide();
@@ -511,8 +288,7 @@ void VentanaPrincipal::CerrarPatillas() {
 
 void VentanaPrincipal::DesactivarFormulario() {
   QuitarRueda(formActual_);
-  for (QPushButton* b : botones_)
-    static_cast<dorvelna::BotonPatilla*>(b)->PonerColor(ColorInactivo());
+  patillas_->Desmarcar();
   if (formActual_ && formActual_->Tipo() == dorvelna::Formulario::Resultados) {
     PosicionV = vscroll_->value();
     PosicionH = hscroll_->value();
@@ -523,10 +299,10 @@ void VentanaPrincipal::DesactivarFormulario() {
 void VentanaPrincipal::ActivarFormulario(dorvelna::Formulario f) {
   if (!patillas_->isVisible()) return;
   DesactivarFormulario();
-  static_cast<dorvelna::BotonPatilla*>(BotonDe(f))->PonerColor(colorActivo_);
+  patillas_->Marcar(f);
   FormularioDatos* form = ObtenerFormulario(f);
   PintarFondo(form, area_->palette().color(QPalette::Window));
-  PintarFondo(form->Frame1, colorActivo_);
+  PintarFondo(form->Frame1, patillas_->ColorActivo());
   form->show();
   form->raise();
   formActual_ = form;
@@ -544,10 +320,6 @@ void VentanaPrincipal::DevolverFoco() {
 bool VentanaPrincipal::eventFilter(QObject* objeto, QEvent* e) {
   if (objeto == central_ && e->type() == QEvent::Resize) {
     ColocarTiras();
-    return false;
-  }
-  if ((objeto == picV_ || objeto == picH_) && e->type() == QEvent::Resize) {
-    TiraRedimensionada(static_cast<QWidget*>(objeto), static_cast<QResizeEvent*>(e)->oldSize());
     return false;
   }
   // La rueda sobre una barra no la mueve por su cuenta (tres pasos pequeños, o la barra
@@ -583,8 +355,6 @@ void VentanaPrincipal::CerrarCalculo() {
   if (!HayCambios() || !PreguntarAntesDeCerrar(QStringLiteral("Cerrar"))) CerrarPatillas();
 }
 
-}  // namespace dorvelna
-
-namespace dorvelna {
 FormularioDatos* VentanaPrincipal::FormActual() const { return formActual_; }
+
 }  // namespace dorvelna

@@ -2,16 +2,14 @@
 
 #include <QAction>
 #include <QMainWindow>
-#include <QMenu>
 #include <QPointer>
-#include <QPushButton>
-#include <QScrollBar>
 #include <array>
 #include <memory>
 
+#include "gui/ventana/MenusVentana.h"
+#include "gui/ventana/TiraDesplazamiento.h"
+#include "gui/ventana/TiraPatillas.h"
 #include "nucleo/model/Calculo.h"
-
-class QGroupBox;
 
 namespace dorvelna {
 
@@ -20,7 +18,8 @@ class FormularioDatos;
 class PantallaQt;
 
 // frmMain: la ventana del programa, con sus menús, la tira de patillas, las dos tiras de
-// desplazamiento y el área donde se ven los formularios de datos, uno cada vez.
+// desplazamiento y el área donde se ven los formularios de datos, uno cada vez. Aquí están
+// los mandatos y lo que une las piezas.
 class VentanaPrincipal : public QMainWindow {
   Q_OBJECT
 public:
@@ -28,6 +27,8 @@ public:
   ~VentanaPrincipal() override;
 
   Calculo& Datos() { return calculo_; }
+  // Posición vertical (twips) que recuerdan los resultados al dejarlos o al girar la rueda.
+  int PosicionResultadosV() const { return PosicionV; }
 
   // Los formularios se crean la primera vez que algo los nombra.
   FormularioDatos* ObtenerFormulario(dorvelna::Formulario f);
@@ -40,51 +41,24 @@ public:
   void CargarPatillas();
   void CerrarPatillas();
   void ActivarFormulario(dorvelna::Formulario f);
-  void DesactivarFormulario();
-  void DevolverFoco();
 
-  // Desplazamiento del formulario en el área de trabajo (twips).
-  void SituarScrollV(FormularioDatos* objeto);
-  void SituarScrollH(FormularioDatos* objeto);
+  // La vista sigue al foco, a las teclas de página y a la rueda (twips).
   void MoverScrollV(FormularioDatos* objeto);
   void MoverScrollH(FormularioDatos* objeto);
   void DesplazarScrollV(FormularioDatos* objeto, int nuevoValor);
-  void DesplazarScrollH(FormularioDatos* objeto, int nuevoValor);
-  void CambioScrollV();
-  void CambioScrollH();
-  void ReajustarScrollV();
-  void ReajustarScrollH();
   void MouseWheel(int rotacion);
 
   bool HayCambios() const { return calculo_.HayCambios(); }
-  // Flujos de cerrar el cálculo y de grabar.
-  void CerrarCalculo();
-  void GrabarArchivo();
   void AbrirDialogoArchivo(const QString& modo);
-
-  // Estados de menú: sin cálculo, con cálculo, y mientras se ven frmNueva o frmTipoVeh.
-  void MenusSinCalculo();
-  void MenusConCalculo();
-  void MenusDialogoNuevo();
-
+  void PonerMenus(SituacionMenus situacion) const { menus_->Poner(situacion); }
   void MostrarTipoVeh();
   void MostrarNueva();
-  void MostrarAcercaDe();
-  // Pregunta si grabar antes de cerrar o salir; true si no hay que seguir cerrando.
-  bool PreguntarAntesDeCerrar(const QString& titulo);
 
-  QAction* Accion(const QString& nombre) const;
-  QMenu* Menu(const QString& nombre) const;
-  QWidget* Patillas() const { return patillas_; }
+  QAction* Accion(const QString& nombre) const { return menus_->Accion(nombre); }
+  TiraPatillas* Patillas() const { return patillas_; }
+  TiraDesplazamiento* PicVScroll() const { return picV_; }
+  TiraDesplazamiento* PicHScroll() const { return picH_; }
   QWidget* AreaCliente() const { return area_; }
-  QScrollBar* VScroll1() const { return vscroll_; }
-  QScrollBar* HScroll1() const { return hscroll_; }
-  QWidget* PicVScroll() const { return picV_; }
-  QWidget* PicHScroll() const { return picH_; }
-  QPushButton* BotonDe(dorvelna::Formulario f) const;
-
-  int PosicionV = 0;
-  int PosicionH = 0;
 
 signals:
   void imprimirPedido(const QString& mandato);
@@ -103,36 +77,49 @@ private:
   void CrearPatillas();
   void CrearTirasDesplazamiento();
   void ColocarTiras();
+  void Colocar();
+  void DesactivarFormulario();
+  void DevolverFoco();
+
+  // Flujos de cerrar el cálculo y de grabar.
+  void CerrarCalculo();
+  void GrabarArchivo();
+  // Pregunta si grabar antes de cerrar o salir; true si no hay que seguir cerrando.
+  bool PreguntarAntesDeCerrar(const QString& titulo);
+  void MostrarAcercaDe();
+
+  // Desplazamiento del formulario en el área de trabajo (twips).
+  void SituarScrollV(FormularioDatos* objeto);
+  void SituarScrollH(FormularioDatos* objeto);
+  void DesplazarScrollH(FormularioDatos* objeto, int nuevoValor);
+  void CambioScrollV();
+  void CambioScrollH();
+  void ReajustarScrollV();
+  void ReajustarScrollH();
   // Una tira de desplazamiento cambia de tamaño: las barras y el formulario la siguen.
   void TiraRedimensionada(QWidget* tira, const QSize& anterior);
-  void Colocar();
-  void PonerHabilitadas(const QStringList& nombres, bool habilitadas);
   // Posición (twips) del control activo del formulario, para llevarlo a la vista.
   QWidget* ActivoDe(FormularioDatos* form) const;
   int PosicionVertical(QWidget* control) const;
   int PosicionHorizontal(QWidget* control) const;
-  QColor ColorInactivo() const;
 
   Calculo& calculo_;
   std::unique_ptr<PantallaQt> pantalla_;
+  std::unique_ptr<MenusVentana> menus_;
   std::array<QPointer<FormularioDatos>, 7> formularios_;
   QPointer<FormularioDatos> formActual_;
   QWidget* central_ = nullptr;
   QWidget* area_ = nullptr;
-  QWidget* patillas_ = nullptr;
-  QGroupBox* frameTodos_ = nullptr;
-  QWidget* picV_ = nullptr;
-  QWidget* picH_ = nullptr;
+  TiraPatillas* patillas_ = nullptr;
+  TiraDesplazamiento* picV_ = nullptr;
+  TiraDesplazamiento* picH_ = nullptr;
+  // Las barras de las dos tiras.
   QScrollBar* vscroll_ = nullptr;
   QScrollBar* hscroll_ = nullptr;
-  std::array<QPushButton*, 7> botones_{};
   QColor colorFondo_;
-  QColor colorActivo_;
-  QPointer<QWidget> dialogoNuevo_;
   QPointer<CampoTexto> campoTrasBarra_;
+  int PosicionV = 0;
+  int PosicionH = 0;
 };
-
-// Los 25 mandatos que dependen de que haya un cálculo abierto.
-const QStringList& MandatosDeCalculo();
 
 }  // namespace dorvelna

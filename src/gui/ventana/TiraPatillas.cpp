@@ -1,0 +1,104 @@
+#include "gui/ventana/TiraPatillas.h"
+
+#include <QGroupBox>
+
+#include "gui/comun/Twips.h"
+#include "gui/formularios/FormularioDatos.h"
+#include "gui/ventana/BotonPatilla.h"
+
+namespace dorvelna {
+
+namespace {
+
+const QColor kFondoPatillas(255, 255, 192);
+const QColor kColorActivoDiseno(180, 215, 168);
+const QColor kFondoTodos(223, 217, 140);
+
+// Sitio de cada botón en twips; los cinco del medio van dentro de FrameTodos.
+struct Patilla {
+  Formulario form;
+  const char* boton;
+  const char* texto;
+  bool enTodos;
+  int left, top, width, height;
+};
+
+constexpr Patilla kPatillas[] = {
+    {Formulario::Caracteristicas, "cmbCaracteristicas", "Características Técnicas y de Explotación",
+     false, 120, 300, 1575, 1215},
+    {Formulario::CostesFijos1, "cmbCostesF1", "Autocar y Equipos Auxiliares", true, 120, 240, 1215,
+     1215},
+    {Formulario::CostesFijos2, "cmbCostesF2", "Personal, Seguros y Costes Fiscales", true, 1440,
+     240, 1215, 1215},
+    {Formulario::CostesVariables, "cmbCostesV",
+     "Carburante, Urea, Neumáticos, Reparaciones, Conservación y Peajes", true, 2760, 240, 1815,
+     1215},
+    {Formulario::CostesIndirectos, "cmbIndirectos", "Costes Indirectos", true, 4680, 240, 1095,
+     1215},
+    {Formulario::Resultados, "cmbResultados", "Resultados", true, 5880, 240, 1215, 1215},
+    {Formulario::Servicio, "cmbServicio", "Costes de un servicio concreto", false, 9120, 540, 1215,
+     735},
+};
+
+}  // namespace
+
+TiraPatillas::TiraPatillas(QWidget* padre) : QWidget(padre) {
+  setObjectName(QStringLiteral("Patillas"));
+  PintarFondo(this, kFondoPatillas);
+  setFocusPolicy(Qt::ClickFocus);
+
+  auto* todos = new QGroupBox(QStringLiteral("Costes repercutidos a todos los servicios"), this);
+  todos->setObjectName(QStringLiteral("FrameTodos"));
+  todos->setGeometry(RectTwips(1800, 60, 7215, 1515));
+  PintarFondo(todos, kFondoTodos);
+  QFont negrita = todos->font();
+  negrita.setBold(true);
+  todos->setFont(negrita);
+
+  for (int k = 0; k < 7; ++k) {
+    const Patilla& p = kPatillas[k];
+    auto* boton = new BotonPatilla(QString::fromUtf8(p.texto),
+                                   p.enTodos ? static_cast<QWidget*>(todos) : this);
+    boton->setObjectName(QString::fromLatin1(p.boton));
+    boton->setGeometry(RectTwips(p.left, p.top, p.width, p.height));
+    connect(boton, &QPushButton::clicked, this, [this, f = p.form] { emit formularioPedido(f); });
+    botones_[k] = boton;
+  }
+  botones_[0]->PonerColor(kColorActivoDiseno);
+
+  cerrar_ = new BotonPatilla(QStringLiteral("Cerrar"), this);
+  cerrar_->setObjectName(QStringLiteral("cmbCerrar"));
+  cerrar_->setGeometry(RectTwips(10980, 420, 915, 375));
+  connect(cerrar_, &QPushButton::clicked, this, &TiraPatillas::cerrarPedido);
+  grabar_ = new BotonPatilla(QStringLiteral("Grabar"), this);
+  grabar_->setObjectName(QStringLiteral("cmbGrabar"));
+  grabar_->setGeometry(RectTwips(10980, 900, 915, 375));
+  connect(grabar_, &QPushButton::clicked, this, &TiraPatillas::grabarPedido);
+  hide();
+}
+
+void TiraPatillas::FiltrarCon(QObject* filtro) {
+  installEventFilter(filtro);
+  for (BotonPatilla* b : botones_) b->installEventFilter(filtro);
+  cerrar_->installEventFilter(filtro);
+  grabar_->installEventFilter(filtro);
+}
+
+QPushButton* TiraPatillas::Boton(Formulario f) const { return botones_[static_cast<int>(f)]; }
+
+void TiraPatillas::TomarColorActivo() { colorActivo_ = botones_[0]->Color(); }
+
+void TiraPatillas::Marcar(Formulario f) { botones_[static_cast<int>(f)]->PonerColor(colorActivo_); }
+
+void TiraPatillas::Desmarcar() {
+  for (BotonPatilla* b : botones_) b->PonerColor(ColorInactivo());
+}
+
+void TiraPatillas::RestaurarColores() {
+  botones_[0]->PonerColor(colorActivo_.isValid() ? colorActivo_ : kColorActivoDiseno);
+  for (int k = 1; k < 7; ++k) botones_[k]->PonerColor(ColorInactivo());
+}
+
+QColor TiraPatillas::ColorInactivo() const { return cerrar_->palette().color(QPalette::Button); }
+
+}  // namespace dorvelna
