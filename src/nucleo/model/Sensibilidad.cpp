@@ -18,9 +18,11 @@ namespace {
 std::optional<ContenidoArchivo> CopiaDelArchivo(const Calculo& calculo) {
   Valores s = calculo.ValoresS;
   Valores o = calculo.ValoresO;
-  // Las fechas no entran en las cifras; sin ellas la copia no podría leerse.
+  // Ni las fechas ni los textos entran en las cifras: sin fecha, o con un texto que el archivo
+  // no admite (un NUL), la copia no podría leerse.
   for (Valores* v : {&s, &o}) {
     if (!v->Fecha.isValid()) v->Fecha = QDate(2000, 1, 1);
+    for (int i : {1, 7, 8}) v->C[i] = Valor(QString());
   }
   return InterpretarArchivo(ComponerArchivo(s, o));
 }

@@ -211,6 +211,9 @@ TEST(Sensibilidad, LimitesDeLaVariacion) {
   EXPECT_FALSE(AnalizarSensibilidad(c, 0).has_value());
   EXPECT_FALSE(AnalizarSensibilidad(c, 50.5).has_value());
   EXPECT_TRUE(AnalizarSensibilidad(c, 50).has_value());
+  // Un texto que el archivo no admite no impide el análisis: los textos no entran en las cifras.
+  c.ValoresS.C[1] = QString::fromLatin1("a\0b", 3);
+  EXPECT_TRUE(AnalizarSensibilidad(c).has_value());
 }
 
 }  // namespace
