@@ -74,8 +74,7 @@ struct Sensibilidad {
 // valor de S, puesto a valor × (1 ∓ P/100), redondeado a los decimales del campo y dentro de
 // sus límites. La base es la copia sin cambios. Un campo vacío o a cero queda fuera, y también
 // F1(2) y F1(9) si el autocar no se compra y F1(10) si se compra.
-// El cálculo no se toca: se trabaja sobre copias, sin pantalla; no hay estado compartido, así
-// que puede llamarse desde otro hilo sobre un cálculo que nadie cambia mientras tanto.
+// El cálculo no se toca ni se avisa a su pantalla: se trabaja sobre copias sin pantalla.
 // Nada si la variación no es válida.
 std::optional<Sensibilidad> AnalizarSensibilidad(const Calculo& calculo,
                                                  double variacion = kVariacionPorOmision);
