@@ -258,7 +258,6 @@ TEST(Calculadora, CadenasJson) {
   EXPECT_TRUE(o.value("O").toObject().value("Fecha").isNull());
 }
 
-
 // Los números de la columna S del grupo R tal como los escribe --json, sin volver a leerlos.
 QList<QByteArray> ResultadosS(const QByteArray& linea) {
   const qsizetype inicio = linea.indexOf("\"R\": [") + 6;
