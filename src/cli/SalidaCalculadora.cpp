@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "nucleo/model/Numeros.h"
+#include "nucleo/model/Sensibilidad.h"
 
 namespace dorvelna {
 
@@ -52,6 +53,24 @@ constexpr std::array<int, 8> kResumen = {18, 16, 17, 40, 45, 46, 47, 48};
 constexpr std::array<const char*, 8> kNombresResumen = {
     "CostesTotales", "CostesDirectos", "CostesIndirectos", "C1", "C2", "C3", "C4", "C5"};
 
+// La clave de un resultado del grupo R, la misma que en el resumen.
+const char* NombreResumen(int r) {
+  for (std::size_t k = 0; k < kResumen.size(); ++k) {
+    if (kResumen[k] == r) return kNombresResumen[k];
+  }
+  return "";
+}
+
+QByteArray CifrasJson(const CasoSensibilidad& caso) {
+  QByteArray json = "{";
+  for (std::size_t k = 0; k < kResultadosSensibles.size(); ++k) {
+    if (k > 0) json += ", ";
+    json += QByteArray("\"") + NombreResumen(kResultadosSensibles[k]) + "\": ";
+    json += NumeroJson(caso.cifras[k]);
+  }
+  return json + "}";
+}
+
 }  // namespace
 
 QByteArray CadenaJson(const QString& texto) {
@@ -89,6 +108,20 @@ QByteArray CampoCsv(const QString& texto) {
 QByteArray LineaJson(const QString& archivo, const Calculo& calculo) {
   return "{\"archivo\": " + CadenaJson(archivo) + ", \"S\": " + ColumnaJson(calculo.ValoresS) +
          ", \"O\": " + ColumnaJson(calculo.ValoresO) + "}\n";
+}
+
+QByteArray LineaJsonSensibilidad(const QString& archivo, const Sensibilidad& analisis) {
+  QByteArray json = "{\"archivo\": " + CadenaJson(archivo) +
+                    ", \"variacion\": " + NumeroJson(analisis.variacion) +
+                    ", \"base\": " + CifrasJson(analisis.base) + ", \"entradas\": [";
+  for (std::size_t k = 0; k < analisis.entradas.size(); ++k) {
+    const EntradaSensibilidad& e = analisis.entradas[k];
+    if (k > 0) json += ", ";
+    json += "{\"campo\": " + CadenaJson(e.Codigo()) + ", \"nombre\": " + CadenaJson(e.nombre) +
+            ", \"valor\": " + NumeroJson(e.valor) + ", \"menos\": " + CifrasJson(e.menos) +
+            ", \"mas\": " + CifrasJson(e.mas) + "}";
+  }
+  return json + "]}\n";
 }
 
 QByteArray LineaJsonFallo(const QString& archivo, FalloArchivo fallo) {

@@ -5,11 +5,14 @@
 
 #include "nucleo/archivos/FalloArchivo.h"
 #include "nucleo/model/Calculo.h"
+#include "nucleo/model/Sensibilidad.h"
 
 namespace dorvelna {
 
 // Una línea JSON (con su salto) con las dos columnas del cálculo leído de "archivo".
 QByteArray LineaJson(const QString& archivo, const Calculo& calculo);
+// Una línea JSON (con su salto) con el análisis de sensibilidad del cálculo de "archivo".
+QByteArray LineaJsonSensibilidad(const QString& archivo, const Sensibilidad& analisis);
 // Una línea JSON con el fallo de "archivo" y el mensaje del diálogo de abrir.
 QByteArray LineaJsonFallo(const QString& archivo, FalloArchivo fallo);
 

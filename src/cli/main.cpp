@@ -2,9 +2,11 @@
 #include <QByteArrayList>
 #include <QFile>
 #include <cerrno>
+#include <charconv>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 #include "cli/SalidaCalculadora.h"
 #include "nucleo/archivos/LeerArchivo.h"
@@ -12,9 +14,12 @@
 namespace {
 
 constexpr const char* kUso =
-    "uso: dorvelna-calc [--json | --csv] ARCHIVO...\n"
+    "uso: dorvelna-calc [--json | --csv | --sensibilidad[=P]] ARCHIVO...\n"
     "  --json  una línea JSON por archivo con las dos columnas (por omisión)\n"
-    "  --csv   una tabla resumen: costes totales, directos, indirectos y C1 a C5\n";
+    "  --csv   una tabla resumen: costes totales, directos, indirectos y C1 a C5\n"
+    "  --sensibilidad[=P]\n"
+    "          una línea JSON por archivo con el coste total y C1 a C5 al bajar y subir\n"
+    "          un P % (de más de 0 a 50; 10 por omisión) cada dato principal de S\n";
 
 // Estado de salida cuando la salida no admite lo escrito (tubería cerrada, disco lleno).
 constexpr int kSalidaFallida = 2;
@@ -29,6 +34,15 @@ int SalidaFallida() {
   return kSalidaFallida;
 }
 
+// La variación de --sensibilidad=P: todo el texto es un número, dentro de (0, 50].
+std::optional<double> LeerVariacion(const QByteArray& texto) {
+  double p = 0;
+  const char* fin = texto.constData() + texto.size();
+  const auto [ptr, ec] = std::from_chars(texto.constData(), fin, p);
+  if (ec != std::errc() || ptr != fin || !dorvelna::VariacionValida(p)) return std::nullopt;
+  return p;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -36,6 +50,7 @@ int main(int argc, char** argv) {
   // Una tubería cerrada es un error de escritura más, que se dice, no una muerte callada.
   std::signal(SIGPIPE, SIG_IGN);
   bool csv = false, json = false, soloArchivos = false;
+  std::optional<double> variacion;
   // Los nombres con sus bytes tal cual: uno que no sea UTF-8 no sobreviviría a un QString.
   QByteArrayList archivos;
   for (int k = 1; k < argc; ++k) {
@@ -44,7 +59,17 @@ int main(int argc, char** argv) {
       if (arg == "--json") json = true;
       else if (arg == "--csv") csv = true;
       else if (arg == "--") soloArchivos = true;
-      else if (arg == "--help" || arg == "-h") {
+      else if (arg == "--sensibilidad") variacion = kVariacionPorOmision;
+      else if (arg.startsWith("--sensibilidad=")) {
+        variacion = LeerVariacion(arg.mid(int(std::strlen("--sensibilidad="))));
+        if (!variacion) {
+          std::fprintf(stderr,
+                       "dorvelna-calc: variación no válida: %s (un número mayor que 0 y no "
+                       "mayor que 50)\n%s",
+                       argv[k], kUso);
+          return 2;
+        }
+      } else if (arg == "--help" || arg == "-h") {
         if (!Escribir(kUso) || std::fflush(stdout) != 0) return SalidaFallida();
         return 0;
       } else {
@@ -55,7 +80,7 @@ int main(int argc, char** argv) {
       archivos.append(arg);
     }
   }
-  if (archivos.isEmpty() || (csv && json)) {
+  if (archivos.isEmpty() || int(csv) + int(json) + int(variacion.has_value()) > 1) {
     std::fputs(kUso, stderr);
     return 2;
   }
@@ -71,6 +96,11 @@ int main(int argc, char** argv) {
     if (const auto fallo = LeerArchivo(calculo, archivo)) {
       estado = 1;
       linea = csv ? LineaCsvFallo(nombre, *fallo) : LineaJsonFallo(nombre, *fallo);
+    } else if (variacion) {
+      const auto analisis = AnalizarSensibilidad(calculo, *variacion);
+      linea = analisis ? LineaJsonSensibilidad(nombre, *analisis)
+                       : LineaJsonFallo(nombre, FalloArchivo::ArchivoDanado);
+      if (!analisis) estado = 1;
     } else {
       linea = csv ? LineaCsv(nombre, calculo) : LineaJson(nombre, calculo);
     }

@@ -11,8 +11,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "comun/FifoVigilada.h"
 #include "cli/SalidaCalculadora.h"
+#include "comun/FifoVigilada.h"
 
 namespace dorvelna {
 namespace {
@@ -256,6 +256,91 @@ TEST(Calculadora, CadenasJson) {
   const QJsonObject o = QJsonDocument::fromJson(LineaJson("x", calculo)).object();
   EXPECT_TRUE(o.value("S").toObject().value("C").toArray()[10].isNull());
   EXPECT_TRUE(o.value("O").toObject().value("Fecha").isNull());
+}
+
+// Los números de la columna S del grupo R tal como los escribe --json, sin volver a leerlos.
+QList<QByteArray> ResultadosS(const QByteArray& linea) {
+  const qsizetype inicio = linea.indexOf("\"R\": [") + 6;
+  return linea.mid(inicio, linea.indexOf(']', inicio) - inicio).split(',');
+}
+
+TEST(Calculadora, SensibilidadComoLaSalidaJson) {
+  QTemporaryDir dir;
+  const QString falta = dir.filePath("falta.dvn");
+  const Ejecucion r = Calcular({"--sensibilidad", Clase("mas 55"), falta});
+  const Ejecucion j = Calcular({"--json", Clase("mas 55"), falta});
+  EXPECT_EQ(r.estado, 1);
+  ASSERT_EQ(r.lineas.size(), 2);
+  ASSERT_EQ(j.lineas.size(), 2);
+  EXPECT_EQ(r.lineas[1], j.lineas[1]);  // el mismo objeto de error
+
+  const QByteArray& l = r.lineas[0];
+  qsizetype antes = -1;
+  for (const char* m : {"{\"archivo\": ", ", \"variacion\": 10, \"base\": {\"CostesTotales\": ",
+                        ", \"C1\": ", ", \"C2\": ", ", \"C3\": ", ", \"C4\": ", ", \"C5\": ",
+                        "}, \"entradas\": [{\"campo\": \"C(9)\", \"nombre\": ", ", \"valor\": ",
+                        ", \"menos\": {\"CostesTotales\": ", "}, \"mas\": {", "}}, {\"campo\": "}) {
+    const qsizetype p = l.indexOf(m, antes + 1);
+    EXPECT_GT(p, antes) << m;
+    antes = p;
+  }
+  // La base, con los mismos números, escritos igual, que la columna S de --json.
+  const QList<QByteArray> R = ResultadosS(j.lineas[0]);
+  ASSERT_EQ(R.size(), 49);
+  const std::pair<const char*, int> base[] = {
+      {"CostesTotales", 18}, {"C1", 40}, {"C2", 45}, {"C3", 46}, {"C4", 47}, {"C5", 48}};
+  for (const auto& [clave, k] : base) {
+    EXPECT_TRUE(
+        l.contains("\"" + QByteArray(clave) + "\": " + R[k - 1].trimmed() + (k == 48 ? "}" : ",")))
+        << clave;
+  }
+  const QJsonObject o = QJsonDocument::fromJson(l).object();
+  const QJsonArray entradas = o.value("entradas").toArray();
+  ASSERT_EQ(entradas.size(), 12);
+  const QJsonObject km = entradas[0].toObject();
+  EXPECT_EQ(km.value("nombre").toString(),
+            QStringLiteral("Kilómetros totales anuales recorridos por el autocar"));
+  EXPECT_EQ(km.value("valor").toDouble(), 110000);
+
+  // El caso "menos" de C(9) es lo que da --json con el archivo que recorre 99000 km.
+  QFile clase(Clase("mas 55"));
+  ASSERT_TRUE(clase.open(QIODevice::ReadOnly));
+  QByteArray contenido = clase.readAll();
+  contenido.replace("\r\n110000\r\n", "\r\n99000\r\n");
+  QFile cambiado(dir.filePath("99000.dvn"));
+  ASSERT_TRUE(cambiado.open(QIODevice::WriteOnly));
+  cambiado.write(contenido);
+  cambiado.close();
+  const Ejecucion c = Calcular({cambiado.fileName()});
+  ASSERT_EQ(c.lineas.size(), 1);
+  const QList<QByteArray> Rc = ResultadosS(c.lineas[0]);
+  const QJsonObject menos = km.value("menos").toObject();
+  for (const auto& [clave, k] : base) {
+    EXPECT_EQ(menos.value(clave).toDouble(), Rc[k - 1].trimmed().toDouble()) << clave;
+  }
+  EXPECT_NE(menos.value("CostesTotales").toDouble(), R[17].trimmed().toDouble());
+}
+
+TEST(Calculadora, VariacionDeLaSensibilidad) {
+  const QString clase = Clase("10 a 25");
+  for (const char* mal : {"--sensibilidad=0", "--sensibilidad=50.01", "--sensibilidad=-5",
+                          "--sensibilidad=", "--sensibilidad=diez", "--sensibilidad=nan",
+                          "--sensibilidad=inf", "--sensibilidad=10%", "--sensibilidad= 10"}) {
+    const Ejecucion u = Calcular({mal, clase});
+    EXPECT_EQ(u.estado, 2) << mal;
+    EXPECT_TRUE(u.lineas.isEmpty()) << mal;
+    EXPECT_TRUE(u.error.startsWith("dorvelna-calc: variación no válida")) << mal;
+  }
+  for (const char* otra : {"--csv", "--json"}) {
+    EXPECT_EQ(Calcular({"--sensibilidad", otra, clase}).estado, 2) << otra;
+  }
+  for (const auto& [argumento, escrita] :
+       {std::pair{"--sensibilidad=50", "50"}, {"--sensibilidad=0.5", "0.5"}}) {
+    const Ejecucion r = Calcular({argumento, clase});
+    EXPECT_EQ(r.estado, 0) << argumento;
+    ASSERT_EQ(r.lineas.size(), 1);
+    EXPECT_TRUE(r.lineas[0].contains(QByteArray(", \"variacion\": ") + escrita + ", "));
+  }
 }
 
 }  // namespace
