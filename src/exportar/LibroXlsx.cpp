@@ -4,7 +4,11 @@
 #include <QFile>
 #include <QLocale>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 #include <xlsxwriter.h>
 
 #include "nucleo/archivos/DiagnosticoRuta.h"
@@ -27,6 +31,31 @@ double Caracteres(const QString& texto) {
   for (const QString& linea : texto.split(QLatin1Char('\n'))) mayor = std::max(mayor, linea.size());
   return static_cast<double>(mayor);
 }
+
+// libxlsxwriter cuenta por la salida de errores por qué no pudo cerrar el libro. Aquí ese
+// motivo va en lo que devuelve Guardar, y la calculadora promete una sola línea de error:
+// mientras cierra, su salida de errores va a /dev/null.
+class SalidaErroresCallada {
+public:
+  SalidaErroresCallada() {
+    std::fflush(stderr);
+    copia_ = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0);
+    const int nulo = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (copia_ >= 0 && nulo >= 0) ::dup2(nulo, STDERR_FILENO);
+    if (nulo >= 0) ::close(nulo);
+  }
+  ~SalidaErroresCallada() {
+    std::fflush(stderr);
+    if (copia_ < 0) return;
+    ::dup2(copia_, STDERR_FILENO);
+    ::close(copia_);
+  }
+  SalidaErroresCallada(const SalidaErroresCallada&) = delete;
+  SalidaErroresCallada& operator=(const SalidaErroresCallada&) = delete;
+
+private:
+  int copia_ = -1;
+};
 
 // Lo que dice el dispositivo que no admitió lo escrito, si dice algo.
 QString MotivoEscritura(const QIODevice& dispositivo) {
@@ -185,7 +214,23 @@ std::optional<QString> LibroXlsx::Guardar() {
       lxw_workbook_free(libro_);
     } else {
       for (const auto& hoja : hojas_) hoja->AjustarColumnas();
-      if (const lxw_error e = workbook_close(libro_)) FallarLibro(e);
+      lxw_error e;
+      int sistema;
+      {
+        SalidaErroresCallada callada;
+        errno = 0;
+        e = workbook_close(libro_);
+        sistema = errno;
+      }
+      // En los fallos de archivo (disco lleno...), el motivo del sistema dice más.
+      const bool deArchivo = e == LXW_ERROR_CREATING_XLSX_FILE || e == LXW_ERROR_CREATING_TMPFILE ||
+                             e == LXW_ERROR_ZIP_FILE_OPERATION;
+      if (e && deArchivo && sistema != 0) {
+        Fallar(QStringLiteral("No se pudo componer la hoja de cálculo (%1).")
+                   .arg(qt_error_string(sistema)));
+      } else if (e) {
+        FallarLibro(e);
+      }
     }
     libro_ = nullptr;
   }
