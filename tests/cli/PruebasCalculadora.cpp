@@ -287,20 +287,12 @@ TEST(Calculadora, LibroDeLaFlota) {
   const QJsonArray filas = hoja["filas"].toArray();
   ASSERT_EQ(filas.size(), 5);
 
-  const QStringList cabecera = {"Archivo",
-                                "Descripción",
-                                "Plazas",
-                                "Kilómetros al año",
-                                "Horas al año",
-                                "Coste total (€/año)",
-                                "Costes directos (€/año)",
-                                "Costes indirectos (€/año)",
-                                "C1 (€/viajero-km)",
-                                "C2 (€/km)",
-                                "C3 (€/hora)",
-                                "C4 (€/km)",
-                                "C5 (€/hora)",
-                                "Error"};
+  const QStringList cabecera =
+      QStringLiteral(
+          "Archivo|Descripción|Plazas|Kilómetros al año|Horas al año|"
+          "Coste total (€/año)|Costes directos (€/año)|Costes indirectos (€/año)|"
+          "C1 (€/viajero-km)|C2 (€/km)|C3 (€/hora)|C4 (€/km)|C5 (€/hora)|Error")
+          .split('|');
   ASSERT_EQ(filas[0].toArray().size(), cabecera.size());
   const QJsonArray anchos = hoja["anchos"].toArray();
   for (int c = 0; c < cabecera.size(); ++c) {
