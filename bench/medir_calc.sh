@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Mide dorvelna-calc --json sobre 10.000 archivos de cálculo válidos, frente a cat de los
-# mismos archivos como suelo.
+# Mide dorvelna-calc --json y --xlsx (el libro de la flota) sobre 10.000 archivos de cálculo
+# válidos, frente a cat de los mismos archivos como suelo.
 #   bench/medir_calc.sh [ruta de dorvelna-calc]   (por omisión build/bin/dorvelna-calc)
 set -euo pipefail
 
@@ -54,13 +54,23 @@ medir() {
 fallos=$("$calc" --json "${archivos[@]}" | grep -c '"error"' || true)
 [[ $fallos == 0 ]] || { echo "$fallos archivos no se leyeron" >&2; exit 1; }
 
+# El libro se graba entero: una fila por archivo además de la de títulos.
+libro=$carpeta/flota.xlsx
+"$calc" --xlsx "$libro" "${archivos[@]}"
+filas=$(python3 -c 'import sys, zipfile
+print(zipfile.ZipFile(sys.argv[1]).read("xl/worksheets/sheet1.xml").count(b"<row "))' "$libro")
+[[ $filas == $((${#archivos[@]} + 1)) ]] || { echo "el libro tiene $filas filas" >&2; exit 1; }
+
 read -r t_calc c_calc < <(medir "$calc" --json "${archivos[@]}")
+read -r t_xlsx c_xlsx < <(medir "$calc" --xlsx "$libro" "${archivos[@]}")
 read -r t_cat c_cat < <(medir cat "${archivos[@]}")
 n=${#archivos[@]}
 por_segundo() { echo "$n / $1" | bc -l; }
 printf 'archivos:             %d\n' "$n"
 printf 'dorvelna-calc --json: real %.3f s (%.0f archivos/s), cpu %.3f s (%.0f archivos/s)\n' \
   "$t_calc" "$(por_segundo "$t_calc")" "$c_calc" "$(por_segundo "$c_calc")"
+printf 'dorvelna-calc --xlsx: real %.3f s (%.0f archivos/s), cpu %.3f s (%.0f archivos/s)\n' \
+  "$t_xlsx" "$(por_segundo "$t_xlsx")" "$c_xlsx" "$(por_segundo "$c_xlsx")"
 printf 'cat:                  real %.3f s (%.0f archivos/s), cpu %.3f s (%.0f archivos/s)\n' \
   "$t_cat" "$(por_segundo "$t_cat")" "$c_cat" "$(por_segundo "$c_cat")"
 printf 'proporción calc/cat:  real %.1f, cpu %.1f\n' "$(echo "$t_calc / $t_cat" | bc -l)" \

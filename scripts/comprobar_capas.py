@@ -15,10 +15,11 @@ SRC = os.path.join(RAIZ, "src")
 # Capa de cada carpeta y las capas que puede usar (la suya incluida).
 CAPAS = [
     ("nucleo/", "núcleo", {"núcleo"}),
-    ("cli/", "línea de órdenes", {"núcleo", "línea de órdenes"}),
+    ("exportar/", "exportación", {"núcleo", "exportación"}),
+    ("cli/", "línea de órdenes", {"núcleo", "exportación", "línea de órdenes"}),
     ("gui/comun/", "ventanas común", {"núcleo", "ventanas común"}),
-    ("gui/", "ventanas", {"núcleo", "ventanas común", "ventanas"}),
-    ("app/", "programa", {"núcleo", "ventanas común", "ventanas", "programa"}),
+    ("gui/", "ventanas", {"núcleo", "exportación", "ventanas común", "ventanas"}),
+    ("app/", "programa", {"núcleo", "exportación", "ventanas común", "ventanas", "programa"}),
 ]
 
 INCLUSION = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.M)

@@ -7,7 +7,7 @@ paquetes=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev googletest libbenchmark-dev
-  libchm-dev fp-utils
+  libchm-dev fp-utils libxlsxwriter-dev python3-openpyxl
   clang-14 libclang-rt-14-dev clang-format python3 git
   xvfb xauth imagemagick poppler-utils
 )

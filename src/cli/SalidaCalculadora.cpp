@@ -1,6 +1,5 @@
 #include "cli/SalidaCalculadora.h"
 
-#include <array>
 #include <cmath>
 
 #include "nucleo/model/Numeros.h"
@@ -48,9 +47,7 @@ QByteArray ColumnaJson(const Valores& v) {
   return json;
 }
 
-// Total, directos, indirectos, C1, C2, C3, C4, C5.
-constexpr std::array<int, 8> kResumen = {18, 16, 17, 40, 45, 46, 47, 48};
-constexpr std::array<const char*, 8> kNombresResumen = {
+constexpr std::array<const char*, kResumen.size()> kNombresResumen = {
     "CostesTotales", "CostesDirectos", "CostesIndirectos", "C1", "C2", "C3", "C4", "C5"};
 
 // La clave de un resultado del grupo R, la misma que en el resumen.

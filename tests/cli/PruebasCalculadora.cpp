@@ -1,18 +1,22 @@
 // dorvelna-calc de principio a fin, y las piezas de su salida.
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <cmath>
 #include <csignal>
 #include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include "cli/SalidaCalculadora.h"
 #include "comun/FifoVigilada.h"
+#include "comun/LeerXlsx.h"
 
 namespace dorvelna {
 namespace {
@@ -155,12 +159,19 @@ TEST(Calculadora, FallosYErroresDeUso) {
   EXPECT_EQ(falta.value("mensaje").toString(), QStringLiteral("Archivo no encontrado."));
   EXPECT_TRUE(QJsonDocument::fromJson(r.lineas[2]).object().contains("S"));
 
-  for (const QStringList& uso : {QStringList{}, QStringList{"--xml", Clase("26 a 38")},
-                                 QStringList{"--json", "--csv", Clase("26 a 38")}}) {
+  const QString libro = dir.filePath("libro.xlsx"), calculo = dir.filePath("calculo.dvn");
+  for (const QStringList& uso :
+       {QStringList{}, QStringList{"--xml", Clase("26 a 38")},
+        QStringList{"--json", "--csv", Clase("26 a 38")}, QStringList{"--xlsx"},
+        QStringList{Clase("26 a 38"), "--xlsx"}, QStringList{"--xlsx", libro},
+        QStringList{"--xlsx", libro, "--csv", Clase("26 a 38")},
+        QStringList{"--xlsx", calculo, Clase("26 a 38")}}) {
     const Ejecucion u = Calcular(uso);
     EXPECT_EQ(u.estado, 2) << uso.join(' ').toStdString();
     EXPECT_TRUE(u.lineas.isEmpty());
   }
+  EXPECT_FALSE(QFile::exists(libro));
+  EXPECT_FALSE(QFile::exists(calculo));
 }
 
 TEST(Calculadora, LoQueNoEsUnArchivoNormalDaAccesoDenegado) {
@@ -246,6 +257,166 @@ TEST(Calculadora, ResumenCsv) {
   EXPECT_EQ(campos[4], "0.05095");
   EXPECT_EQ(campos[17], "");
   EXPECT_EQ(r.lineas[2], "\"con,coma.dvn\",,,,,,,,,,,,,,,,,NoEncontrado");
+}
+
+// El libro de la flota, leído por otro programa: una fila por archivo en el orden dado, con
+// las cifras de la columna S que da --json, y el motivo en la última columna para el que no
+// se pudo leer.
+TEST(Calculadora, LibroDeLaFlota) {
+  QTemporaryDir dir;
+  const QString salida = dir.filePath("flota.xlsx");
+  const QStringList archivos = {Clase("mas 55"), Clase("10 a 25"), dir.filePath("falta.dvn"),
+                                Clase("26 a 38")};
+  const Ejecucion r = Calcular(QStringList{"--xlsx", salida} + archivos);
+  EXPECT_EQ(r.estado, 1);
+  EXPECT_TRUE(r.lineas.isEmpty());
+  EXPECT_TRUE(r.error.isEmpty()) << r.error.data();
+  const Ejecucion json = Calcular(archivos);
+  ASSERT_EQ(json.lineas.size(), 4);
+
+  QString error;
+  const QJsonObject libro = pruebas::LeerXlsx(salida, &error);
+  ASSERT_FALSE(libro.isEmpty()) << error.toStdString();
+  EXPECT_TRUE(libro["avisos"].toArray().isEmpty());
+  EXPECT_EQ(libro["titulo"].toString(), QStringLiteral("Dorvelna — Flota"));
+  EXPECT_FALSE(libro["asunto"].toString().isEmpty());
+  ASSERT_EQ(libro["hojas"].toArray().size(), 1);
+  const QJsonObject hoja = libro["hojas"][0].toObject();
+  EXPECT_EQ(hoja["nombre"].toString(), QStringLiteral("Flota"));
+  EXPECT_EQ(hoja["fijada"].toString(), QStringLiteral("A2"));
+  const QJsonArray filas = hoja["filas"].toArray();
+  ASSERT_EQ(filas.size(), 5);
+
+  const QStringList cabecera =
+      QStringLiteral(
+          "Archivo|Descripción|Plazas|Kilómetros al año|Horas al año|"
+          "Coste total (€/año)|Costes directos (€/año)|Costes indirectos (€/año)|"
+          "C1 (€/viajero-km)|C2 (€/km)|C3 (€/hora)|C4 (€/km)|C5 (€/hora)|Error")
+          .split('|');
+  ASSERT_EQ(filas[0].toArray().size(), cabecera.size());
+  const QJsonArray anchos = hoja["anchos"].toArray();
+  for (int c = 0; c < cabecera.size(); ++c) {
+    const QJsonObject celda = filas[0][c].toObject();
+    EXPECT_EQ(celda["valor"].toString(), cabecera[c]);
+    EXPECT_TRUE(celda["negrita"].toBool()) << c;
+    // Cada columna cabe su texto más largo.
+    for (const QJsonValue fila : filas) {
+      const QJsonValue v = fila[c]["valor"];
+      const double largo = v.isString() ? v.toString().size() : 0;
+      EXPECT_GE(anchos[c].toDouble(), largo) << c;
+    }
+  }
+
+  // La columna S de --json: C(1), C(2), C(9), C(14) y R de los costes y de C1 a C5.
+  // libxlsxwriter escribe 16 cifras significativas, y --json las que hagan falta para volver
+  // al mismo double (hasta 17): el libro guarda la misma cifra a la precisión de una hoja de
+  // cálculo (112216.73 por 112216.73000000001).
+  const std::pair<const char*, int> campos[] = {{"C", 1},  {"C", 2},  {"C", 9},  {"C", 14},
+                                                {"R", 18}, {"R", 16}, {"R", 17}, {"R", 40},
+                                                {"R", 45}, {"R", 46}, {"R", 47}, {"R", 48}};
+  const char* formatos[] = {"General",    "#,##0",    "#,##0",      "#,##0",
+                            "#,##0.00",   "#,##0.00", "#,##0.00",   "#,##0.00000",
+                            "#,##0.0000", "#,##0.00", "#,##0.0000", "#,##0.00"};
+  for (int k : {0, 1, 3}) {
+    const QJsonArray fila = filas[k + 1].toArray();
+    EXPECT_EQ(fila[0]["valor"].toString(), archivos[k]);
+    const QJsonObject s = QJsonDocument::fromJson(json.lineas[k]).object()["S"].toObject();
+    for (int c = 0; c < 12; ++c) {
+      const auto& [grupo, i] = campos[c];
+      const QJsonValue libro = fila[c + 1]["valor"], esperado = s[grupo].toArray()[i - 1];
+      if (esperado.isDouble()) {
+        EXPECT_NEAR(libro.toDouble(), esperado.toDouble(), 1e-15 * std::abs(esperado.toDouble()))
+            << k << grupo << i;
+      } else {
+        EXPECT_EQ(libro, esperado) << k << grupo << i;
+      }
+      EXPECT_EQ(fila[c + 1]["formato"].toString(), formatos[c]) << k << grupo << i;
+    }
+    EXPECT_TRUE(fila[13]["valor"].isNull()) << k;
+  }
+  EXPECT_EQ(filas[2][8]["valor"].toDouble(), 0.1655);  // C1 de "10 a 25", no sólo igual a --json
+
+  const QJsonArray falta = filas[3].toArray();
+  EXPECT_EQ(falta[0]["valor"].toString(), archivos[2]);
+  for (int c = 1; c < 13; ++c) EXPECT_TRUE(falta[c]["valor"].isNull()) << c;
+  EXPECT_EQ(falta[13]["valor"].toString(), QStringLiteral("Archivo no encontrado."));
+}
+
+// Una salida que no se puede grabar acaba con estado 2 y una línea de error, sin dejar el
+// libro ni un temporal, ni en su carpeta ni en la temporal, y con el libro anterior intacto.
+TEST(Calculadora, LibroQueNoPuedeGrabarse) {
+  QTemporaryDir dir, temporal;
+  QFile viejo(dir.filePath("viejo.xlsx"));
+  ASSERT_TRUE(viejo.open(QIODevice::WriteOnly));
+  viejo.write("libro anterior");
+  viejo.close();
+  ASSERT_TRUE(QDir(dir.path()).mkdir("carpeta.xlsx"));
+  const auto contenido = [&] {
+    return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot) +
+           QDir(temporal.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+  };
+  const QStringList antes = contenido();
+  const QStringList clases = {Clase("mas 55"), Clase("39 a 55"), Clase("26 a 38"),
+                              Clase("10 a 25")};
+  const auto conTemporal = [&](QProcess& p) {
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    entorno.insert("TMPDIR", temporal.path());
+    p.setProcessEnvironment(entorno);
+  };
+  const struct {
+    const char* caso;
+    QString salida;
+    QString motivo;  // vacío: el del sistema
+    std::function<void(QProcess&)> preparar;
+  } casos[] = {
+      {"carpeta que no existe", dir.filePath("no/hay.xlsx"),
+       QStringLiteral("El subdirectorio no existe."), conTemporal},
+      {"salida que es una carpeta", dir.filePath("carpeta.xlsx"),
+       QStringLiteral("Error de acceso a la ruta o al archivo."), conTemporal},
+      // Un disco lleno de verdad: el sistema no deja crecer los archivos más allá de 2 KiB.
+      {"disco lleno", dir.filePath("viejo.xlsx"), QString(),
+       [&](QProcess& p) {
+         conTemporal(p);
+         p.setChildProcessModifier([] {
+           ::signal(SIGXFSZ, SIG_IGN);
+           rlimit limite;
+           ::getrlimit(RLIMIT_FSIZE, &limite);
+           limite.rlim_cur = 2048;
+           ::setrlimit(RLIMIT_FSIZE, &limite);
+         });
+       }},
+  };
+  for (const auto& c : casos) {
+    const Ejecucion r = Calcular(QStringList{"--xlsx", c.salida} + clases, c.preparar);
+    EXPECT_EQ(r.estado, 2) << c.caso;
+    EXPECT_TRUE(r.lineas.isEmpty()) << c.caso;
+    const QByteArray inicio = "dorvelna-calc: no se pudo escribir " + c.salida.toUtf8() + ": ";
+    EXPECT_TRUE(r.error.startsWith(inicio)) << c.caso << r.error.data();
+    EXPECT_EQ(r.error.count('\n'), 1) << c.caso << r.error.data();
+    if (!c.motivo.isEmpty()) {
+      EXPECT_EQ(r.error, inicio + c.motivo.toUtf8() + '\n') << c.caso;
+    }
+    EXPECT_EQ(contenido(), antes) << c.caso;
+    EXPECT_TRUE(viejo.open(QIODevice::ReadOnly));
+    EXPECT_EQ(viejo.readAll(), "libro anterior") << c.caso;
+    viejo.close();
+  }
+  // Sin el límite, el mismo libro se graba encima del anterior.
+  ASSERT_EQ(Calcular(QStringList{"--xlsx", viejo.fileName()} + clases, conTemporal).estado, 0);
+  EXPECT_EQ(pruebas::LeerXlsx(viejo.fileName())["hojas"][0]["filas"].toArray().size(), 5);
+  EXPECT_EQ(contenido(), antes);
+}
+
+// La calculadora sigue sin necesitar las bibliotecas de ventanas de Qt.
+TEST(Calculadora, NoEnlazaConLasBibliotecasDeVentanas) {
+  const Ejecucion r = Ejecutar(QStringLiteral("ldd"), {kCalculadora});
+  ASSERT_EQ(r.estado, 0) << r.error.data();
+  const QByteArray bibliotecas = r.lineas.join('\n');
+  EXPECT_TRUE(bibliotecas.contains("libQt6Core.so")) << bibliotecas.data();
+  EXPECT_TRUE(bibliotecas.contains("libxlsxwriter.so")) << bibliotecas.data();
+  for (const char* ventanas : {"libQt6Gui", "libQt6Widgets", "libQt6PrintSupport"}) {
+    EXPECT_FALSE(bibliotecas.contains(ventanas)) << ventanas;
+  }
 }
 
 TEST(Calculadora, CadenasJson) {
