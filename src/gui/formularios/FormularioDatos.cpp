@@ -7,6 +7,7 @@
 #include "gui/ventana/Globales.h"
 #include "gui/ventana/VentanaPrincipal.h"
 #include "nucleo/model/Catalogo.h"
+#include "nucleo/model/Formularios.h"
 #include "gui/comun/Twips.h"
 
 namespace dorvelna {
@@ -22,17 +23,18 @@ void PintarFondo(QWidget* w, const QColor& color) {
   w->setAutoFillBackground(true);
 }
 
-FormularioDatos::FormularioDatos(Formulario tipo, const QString& titulo, QWidget* padre)
-    : QWidget(padre), tipo_(tipo), titulo_(titulo) {
+FormularioDatos::FormularioDatos(Formulario tipo, QWidget* padre) : QWidget(padre), tipo_(tipo) {
   setObjectName(QString::fromLatin1(NombreFormulario(tipo)));
 }
+
+QString FormularioDatos::Titulo() const { return TituloFormulario(tipo_); }
 
 void FormularioDatos::Construir(int anchoColumna, int altoColumna, bool conColumnaO) {
   const int anchoTotal = 11235;
   const int altoTotal = 420 + altoColumna + 180;
   Frame1 = new QGroupBox(this);
   Frame1->setObjectName(QStringLiteral("Frame1"));
-  Frame1->setProperty("Tag", titulo_);
+  Frame1->setProperty("Tag", Titulo());
   Frame1->setGeometry(RectTwips(0, 0, anchoTotal, altoTotal));
   PintarFondo(Frame1, palette().color(QPalette::Window));
 
@@ -125,15 +127,19 @@ QGroupBox* FormularioDatos::NuevoMarco(QWidget* contenedor, const QString& titul
 namespace dorvelna {
 
 QGroupBox* FormularioDatos::NuevaPareja(QWidget* contenedor, Seccion sec, Columna col,
-                                        const QString& marco, const QString& opcion,
-                                        const QString& texto1, const QString& texto2,
-                                        const QString& ayuda, int left, int top, int width,
+                                        const char* sufijoMarco, int left, int top, int width,
                                         int height) {
   const bool S = col == Columna::S;
+  const DatosSeccion& seccion = DatosDe(sec);
+  const QChar columna = QLatin1Char(S ? 'S' : 'O');
+  const QChar letra = QLatin1Char(seccion.letra);
+  const auto [texto1, texto2] = TextosOpciones(seccion);
+  const QString opcion = QStringLiteral("Option%1%2").arg(columna).arg(letra);
   QGroupBox* caja = NuevoMarco(contenedor, QString(), left, top, width, height,
                                S ? Colores::SubmarcoS : Colores::SubmarcoO);
-  caja->setObjectName(marco);
-  if (S) caja->setToolTip(ayuda);
+  caja->setObjectName(
+      QStringLiteral("Frame%1%2%3").arg(columna).arg(letra).arg(QLatin1String(sufijoMarco)));
+  if (S) caja->setToolTip(QString::fromUtf8(seccion.ayuda));
   const int alto = (height - 120) / 2;
   std::array<QAbstractButton*, 2> botones{};
   for (int k = 1; k <= 2; ++k) {

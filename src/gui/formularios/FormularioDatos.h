@@ -27,15 +27,16 @@ QColor Calculado();  // fondo de un campo calculado o de referencia
 
 // Un formulario de datos: Frame1 (marco exterior con su título guardado aparte), la columna
 // S "Cálculo Personalizado" y la columna O "Calibrario de Costes". Cada formulario concreto
-// construye una columna; la misma construcción sirve para las dos.
+// construye una columna; la misma construcción sirve para las dos. El nombre y el título
+// salen de la tabla de formularios.
 class FormularioDatos : public QWidget {
   Q_OBJECT
 public:
-  FormularioDatos(Formulario tipo, const QString& titulo, QWidget* padre);
+  FormularioDatos(Formulario tipo, QWidget* padre);
 
   Formulario Tipo() const { return tipo_; }
   Grupo GrupoDatos() const { return GrupoDeFormulario(tipo_); }
-  QString Titulo() const { return titulo_; }
+  QString Titulo() const;
 
   QGroupBox* Frame1 = nullptr;
   QGroupBox* FrameS = nullptr;
@@ -65,16 +66,15 @@ protected:
                         int height = 285, Qt::Alignment alineacion = Qt::AlignLeft | Qt::AlignVCenter);
   QGroupBox* NuevoMarco(QWidget* contenedor, const QString& titulo, int left, int top, int width,
                         int height, const QColor& fondo);
-  // Pareja de opciones en su marco (FrameSD, OptionSD(1), OptionSD(2)...). En la columna S
-  // el marco lleva su ayuda y los botones cambian el modo; en la O es un reflejo apagado.
-  QGroupBox* NuevaPareja(QWidget* contenedor, Seccion sec, Columna col, const QString& marco,
-                         const QString& opcion, const QString& texto1, const QString& texto2,
-                         const QString& ayuda, int left, int top, int width, int height);
+  // Pareja de opciones de la sección en su marco (Frame + columna + letra + sufijo, con
+  // OptionSD(1) y OptionSD(2)...). En la columna S el marco lleva su ayuda y los botones
+  // cambian el modo; en la O es un reflejo apagado.
+  QGroupBox* NuevaPareja(QWidget* contenedor, Seccion sec, Columna col, const char* sufijoMarco,
+                         int left, int top, int width, int height);
   void MarcarPareja(Seccion sec, Columna col, bool primeraOpcion);
 
 private:
   Formulario tipo_;
-  QString titulo_;
   std::map<int, CampoTexto*> camposS_;
   std::map<int, CampoTexto*> camposO_;
   std::map<std::pair<Seccion, Columna>, std::array<QAbstractButton*, 2>> parejas_;

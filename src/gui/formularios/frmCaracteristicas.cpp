@@ -16,8 +16,7 @@ constexpr int kFila = 345;
 }  // namespace
 
 frmCaracteristicas::frmCaracteristicas(QWidget* padre)
-    : FormularioDatos(Formulario::Caracteristicas,
-                      QStringLiteral("Características Técnicas y de Explotación"), padre) {
+    : FormularioDatos(Formulario::Caracteristicas, padre) {
   Construir(5340, 7935);
 }
 

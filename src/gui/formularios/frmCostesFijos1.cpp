@@ -5,18 +5,16 @@
 #include <algorithm>
 
 #include "gui/campos/CampoTexto.h"
-#include "gui/formularios/FabricaFormularios.h"
 #include "gui/comun/Twips.h"
+#include "nucleo/model/Formularios.h"
 
 namespace dorvelna {
 
-// Lo que distingue al autocar de los equipos auxiliares: nombres, textos e índices de F1.
-// Los equipos no tienen las filas de los neumáticos (0).
+// Lo que distingue al autocar de los equipos auxiliares: su sección, su título y los índices
+// de F1. Los equipos no tienen las filas de los neumáticos (0).
 struct frmCostesFijos1::Activo {
   Seccion seccion;
-  char letra;  // A autocar, E equipos
   const char* titulo;
-  const char* ayuda;
   int precio, neumaticos, sinNeumaticos, vida, residualPorcentaje, residual;
   int financiadoPorcentaje, financiado, periodo, interes, costeAnual;
 };
@@ -39,17 +37,15 @@ constexpr int kPrimeraFila = 300, kFila = 345, kSeparacion = 90;
 }  // namespace
 
 frmCostesFijos1::frmCostesFijos1(QWidget* padre)
-    : FormularioDatos(Formulario::CostesFijos1, TituloFormulario(Formulario::CostesFijos1), padre) {
+    : FormularioDatos(Formulario::CostesFijos1, padre) {
   Construir(5340, 4000);
 }
 
 void frmCostesFijos1::ConstruirColumna(QGroupBox* marco, Columna col) {
   // clang-format off
-  static const Activo autocar{Seccion::AdquisicionAutocar, 'A', "Autocar",
-                              "Elegir la forma de adquisición del autocar",
+  static const Activo autocar{Seccion::AdquisicionAutocar, "Autocar",
                               2, 21, 22, 3, 4, 5, 6, 7, 8, 9, 10};
-  static const Activo equipos{Seccion::AdquisicionEquipos, 'E', "Equipos auxiliares",
-                              "Elegir la forma de adquisición de los equipos auxiliares",
+  static const Activo equipos{Seccion::AdquisicionEquipos, "Equipos auxiliares",
                               12, 0, 0, 13, 14, 15, 16, 17, 18, 19, 20};
   // clang-format on
   QGroupBox* arriba = ConstruirActivo(marco, col, autocar, 300);
@@ -61,11 +57,9 @@ QGroupBox* frmCostesFijos1::ConstruirActivo(QGroupBox* marco, Columna col, const
   const bool S = col == Columna::S;
   const QChar columna = QLatin1Char(S ? 'S' : 'O');
   const QColor fondo = S ? Colores::SubmarcoS : Colores::SubmarcoO;
+  const QChar letra = QLatin1Char(DatosDe(a.seccion).letra);
   auto nombre = [&](char parte) {
-    return QStringLiteral("Frame%1%2%3")
-        .arg(columna)
-        .arg(QLatin1Char(a.letra))
-        .arg(QLatin1Char(parte));
+    return QStringLiteral("Frame%1%2%3").arg(columna).arg(letra).arg(QLatin1Char(parte));
   };
   auto alto = [](QWidget* w) { return PixelesATwips(w->height()); };
 
@@ -73,12 +67,10 @@ QGroupBox* frmCostesFijos1::ConstruirActivo(QGroupBox* marco, Columna col, const
                                  S ? kActivoS : kActivoO);
 
   // Forma de adquisición: los dos botones uno al lado del otro, bajo el título del marco.
-  const QString opcion = QStringLiteral("Option%1%2").arg(columna).arg(QLatin1Char(a.letra));
   QGroupBox* forma =
-      NuevaPareja(activo, a.seccion, col, nombre('C'), opcion, QStringLiteral("Compra"),
-                  QStringLiteral("Otra forma (alquiler, ...)"), QString::fromUtf8(a.ayuda),
-                  kInterior, kPrimeraFila, kAnchoInterior, 600);
+      NuevaPareja(activo, a.seccion, col, "C", kInterior, kPrimeraFila, kAnchoInterior, 600);
   forma->setTitle(QStringLiteral("Forma de adquisición"));
+  const QString opcion = QStringLiteral("Option%1%2").arg(columna).arg(letra);
   forma->findChild<QAbstractButton*>(opcion + QStringLiteral("(1)"))
       ->setGeometry(RectTwips(240, 250, 1260, 285));
   forma->findChild<QAbstractButton*>(opcion + QStringLiteral("(2)"))

@@ -5,7 +5,6 @@
 #include <iterator>
 
 #include "gui/campos/CampoTexto.h"
-#include "gui/formularios/FabricaFormularios.h"
 #include "gui/comun/Twips.h"
 
 namespace dorvelna {
@@ -51,14 +50,13 @@ constexpr FilaImporte kFiscales[] = {
 }  // namespace
 
 frmCostesFijos2::frmCostesFijos2(QWidget* padre)
-    : FormularioDatos(Formulario::CostesFijos2, TituloFormulario(Formulario::CostesFijos2), padre) {
+    : FormularioDatos(Formulario::CostesFijos2, padre) {
   Construir(5340, 4000);
 }
 
 void frmCostesFijos2::ConstruirColumna(QGroupBox* marco, Columna col) {
   const bool S = col == Columna::S;
   const QColor fondo = S ? Colores::SubmarcoS : Colores::SubmarcoO;
-  const QString desglosado = QStringLiteral("Desglosado"), total = QStringLiteral("Total");
   auto alto = [](QWidget* w) { return PixelesATwips(w->height()); };
   auto negrita = [](QLabel* l) {
     QFont f = l->font();
@@ -94,12 +92,8 @@ void frmCostesFijos2::ConstruirColumna(QGroupBox* marco, Columna col) {
                       "(Seguridad Social y otros)"),
        1);
   y += 30;
-  NuevaPareja(personal, Seccion::Dietas, col,
-              S ? QStringLiteral("FrameSD") : QStringLiteral("FrameOD"),
-              S ? QStringLiteral("OptionSD") : QStringLiteral("OptionOD"), desglosado, total,
-              QStringLiteral("Elegir la forma de introducir los costes anuales de dietas y plus de "
-                             "actividad"),
-              kCifra + kAnchoCifra - kAnchoPareja, y, kAnchoPareja, kAltoPareja);
+  NuevaPareja(personal, Seccion::Dietas, col, "", kCifra + kAnchoCifra - kAnchoPareja, y,
+              kAnchoPareja, kAltoPareja);
   negrita(NuevaEtiqueta(personal, QStringLiteral("Dietas y plus de actividad:"), kRotulo, y,
                         kCifra + kAnchoCifra - kAnchoPareja - 120 - kRotulo, kAltoPareja));
   y += kAltoPareja + 60;
@@ -122,13 +116,10 @@ void frmCostesFijos2::ConstruirColumna(QGroupBox* marco, Columna col) {
   // Seguros y costes fiscales: la pareja arriba a la izquierda, el encabezado de la columna
   // de importes a su altura y las filas del desglose con el total al final.
   int top = 300 + alto(personal) + 120;
-  auto bloque = [&](const QString& titulo, Seccion sec, const QString& marcoS,
-                    const QString& marcoO, const QString& opcionS, const QString& opcionO,
-                    const QString& ayuda, const auto& filas) {
+  auto bloque = [&](const QString& titulo, Seccion sec, const auto& filas) {
     QGroupBox* m = NuevoMarco(marco, titulo, 120, top, kAnchoSubmarco, 3000, fondo);
     int y = 300;
-    NuevaPareja(m, sec, col, S ? marcoS : marcoO, S ? opcionS : opcionO, desglosado, total, ayuda,
-                kRotulo, y, kAnchoPareja, kAltoPareja);
+    NuevaPareja(m, sec, col, "", kRotulo, y, kAnchoPareja, kAltoPareja);
     // Un poco más ancho que la columna, para que quepa en dos líneas.
     NuevaEtiqueta(m, QStringLiteral("Costes anuales (Euros)"), kCifra - 60, y, kAnchoCifra + 120,
                   kAltoPareja, Qt::AlignHCenter | Qt::AlignBottom);
@@ -141,12 +132,8 @@ void frmCostesFijos2::ConstruirColumna(QGroupBox* marco, Columna col) {
     AjustarAlto(m);
     top += alto(m) + 120;
   };
-  bloque(QStringLiteral("Seguros"), Seccion::Seguros, QStringLiteral("FrameSG"),
-         QStringLiteral("FrameOG"), QStringLiteral("OptionSG"), QStringLiteral("OptionOG"),
-         QStringLiteral("Elegir la forma de introducir los costes anuales de seguros"), kSeguros);
-  bloque(QStringLiteral("Costes fiscales"), Seccion::Fiscales, QStringLiteral("FrameSF"),
-         QStringLiteral("FrameOF"), QStringLiteral("OptionSF"), QStringLiteral("OptionOF"),
-         QStringLiteral("Elegir la forma de introducir los costes fiscales anuales"), kFiscales);
+  bloque(QStringLiteral("Seguros"), Seccion::Seguros, kSeguros);
+  bloque(QStringLiteral("Costes fiscales"), Seccion::Fiscales, kFiscales);
 }
 
 }  // namespace dorvelna

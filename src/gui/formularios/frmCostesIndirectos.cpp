@@ -6,6 +6,7 @@
 #include "gui/ventana/Globales.h"
 #include "gui/comun/Twips.h"
 #include "gui/ventana/VentanaPrincipal.h"
+#include "nucleo/model/Formularios.h"
 
 namespace dorvelna {
 
@@ -22,7 +23,7 @@ constexpr int kCampo = 3960, kAnchoCampo = 1140;
 }  // namespace
 
 frmCostesIndirectos::frmCostesIndirectos(QWidget* padre)
-    : FormularioDatos(Formulario::CostesIndirectos, QStringLiteral("Costes Indirectos"), padre) {
+    : FormularioDatos(Formulario::CostesIndirectos, padre) {
   Construir(5340, 3840);
   PintarFondo(FrameS, Colores::SubmarcoS);
   PintarFondo(FrameO, Colores::SubmarcoO);
@@ -39,11 +40,7 @@ void frmCostesIndirectos::ConstruirColumna(QGroupBox* marco, Columna col) {
     return l;
   };
 
-  NuevaPareja(
-      marco, Seccion::Indirectos, col, S ? QStringLiteral("FrameSI1") : QStringLiteral("FrameOI1"),
-      S ? QStringLiteral("OptionSI") : QStringLiteral("OptionOI"), QStringLiteral("Desglosado"),
-      QStringLiteral("Total"),
-      QStringLiteral("Elegir la forma de introducir los costes indirectos"), 180, 300, 1500, 780);
+  NuevaPareja(marco, Seccion::Indirectos, col, "1", 180, 300, 1500, 780);
   QLabel* comentario = etiqueta(n.comentario, QStringLiteral("Comentario"), 4080, 180, 900, 240);
   comentario->setWordWrap(false);
   comentario->adjustSize();
@@ -87,7 +84,7 @@ void frmCostesIndirectos::ModoAplicado(Seccion sec, Columna col, bool primeraOpc
   auto desglose = [&](bool visible) {
     for (int k = 0; k < 3; ++k) etiquetas_[n.rotulos[k]]->setVisible(visible);
     etiquetas_[n.unidad]->setVisible(visible);
-    for (int i = 2; i <= 4; ++i) Control(col, i)->setVisible(visible);
+    for (int i : DatosDe(Seccion::Indirectos).primera) Control(col, i)->setVisible(visible);
   };
   if (primeraOpcion) {
     // En la columna O no se vuelve a enseñar nada: cada lectura parte del diseño.

@@ -25,8 +25,7 @@ QFont Negrita(QFont f) {
 }  // namespace
 
 frmCostesVariables::frmCostesVariables(QWidget* padre)
-    : FormularioDatos(Formulario::CostesVariables,
-                      QStringLiteral("Carburante, Urea, Neumáticos, Reparaciones, ..."), padre) {
+    : FormularioDatos(Formulario::CostesVariables, padre) {
   Construir(5340, 7000);
 }
 

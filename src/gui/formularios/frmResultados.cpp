@@ -53,8 +53,7 @@ const MarcoUnitario kUnitarios[4] = {{8760, 1380, QColor(255, 224, 192)},
 
 }  // namespace
 
-frmResultados::frmResultados(QWidget* padre)
-    : FormularioDatos(Formulario::Resultados, QStringLiteral("Resultados"), padre) {
+frmResultados::frmResultados(QWidget* padre) : FormularioDatos(Formulario::Resultados, padre) {
   const int ancho = 3480;
   const int altoTotal = 420 + kAltoColumna + 180;
   Frame1 = new QGroupBox(this);

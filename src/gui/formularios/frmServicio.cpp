@@ -27,9 +27,7 @@ QFont Negrita(QFont f) {
 }
 }  // namespace
 
-frmServicio::frmServicio(QWidget* padre)
-    : FormularioDatos(Formulario::Servicio, QStringLiteral("Costes de un servicio concreto"),
-                      padre) {
+frmServicio::frmServicio(QWidget* padre) : FormularioDatos(Formulario::Servicio, padre) {
   Construir(kAnchoMarco, 4800, false);
   PintarFondo(FrameS, Colores::SubmarcoO);
 }
