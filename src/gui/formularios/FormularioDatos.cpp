@@ -23,6 +23,12 @@ void PintarFondo(QWidget* w, const QColor& color) {
   w->setAutoFillBackground(true);
 }
 
+void PonerNegrita(QWidget* w) {
+  QFont f = w->font();
+  f.setBold(true);
+  w->setFont(f);
+}
+
 FormularioDatos::FormularioDatos(Formulario tipo, QWidget* padre) : QWidget(padre), tipo_(tipo) {
   setObjectName(QString::fromLatin1(NombreFormulario(tipo)));
 }
@@ -87,6 +93,33 @@ QWidget* FormularioDatos::ControlActivo() const {
     w = w->nextInFocusChain();
   }
   return nullptr;
+}
+
+FormularioDatos::FilaDatos FormularioDatos::NuevaFila(QWidget* contenedor, Columna col, int& y,
+                                                      const PasoFilas& paso, const QString& rotulo,
+                                                      int left, int width,
+                                                      const std::vector<CampoFila>& campos,
+                                                      int guion, int anchoGuion) {
+  constexpr int kAltoCampo = 285;
+  FilaDatos fila;
+  fila.rotulo = NuevaEtiqueta(contenedor, rotulo, left, y, width, paso.altoRotulo);
+  const int alto = paso.medir ? std::max(paso.altoMinimo, PixelesATwips(fila.rotulo->height()))
+                              : paso.altoRotulo;
+  const int top = y + std::max(0, (alto - kAltoCampo) / 2);
+  if (guion >= 0) {
+    fila.controles.push_back(
+        NuevaEtiqueta(contenedor, QStringLiteral("-"), guion, y, anchoGuion, kAltoCampo,
+                      Qt::AlignLeft | (alto > kAltoCampo ? Qt::AlignTop : Qt::AlignVCenter)));
+  }
+  for (const CampoFila& c : campos) {
+    fila.controles.push_back(NuevoCampo(contenedor, col, c.indice, c.left, top, c.width));
+    if (c.sufijo) {
+      fila.controles.push_back(
+          NuevaEtiqueta(contenedor, QString::fromUtf8(c.sufijo), c.leftSufijo, top, c.anchoSufijo));
+    }
+  }
+  y += std::max(alto + paso.separacion, paso.minimo);
+  return fila;
 }
 
 CampoTexto* FormularioDatos::NuevoCampo(QWidget* contenedor, Columna col, int indice, int left,

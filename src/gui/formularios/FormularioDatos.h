@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <array>
 #include <map>
+#include <vector>
 
 #include "nucleo/model/Calculo.h"
 
@@ -60,6 +61,31 @@ protected:
   void Construir(int anchoColumna, int altoColumna, bool conColumnaO = true);
   virtual void ConstruirColumna(QGroupBox* marco, Columna col) = 0;
 
+  // Filas de datos, medidas en twips: un rótulo, que crece hacia abajo si su texto no cabe,
+  // y los campos de la fila centrados en su altura. Tras la fila, y baja el alto del rótulo
+  // más la separación, y nunca menos que el mínimo.
+  struct PasoFilas {
+    int separacion = 0;
+    int minimo = 0;
+    int altoRotulo = 285;  // de diseño
+    int altoMinimo = 0;    // el rótulo cuenta al menos con este alto
+    bool medir = true;     // false: filas de alto fijo, que no miran el rótulo
+  };
+  struct CampoFila {
+    int indice, left, width;
+    const char* sufijo = nullptr;  // texto tras el campo ("%")
+    int leftSufijo = 0, anchoSufijo = 0;
+  };
+  struct FilaDatos {
+    QLabel* rotulo = nullptr;
+    std::vector<QWidget*> controles;  // guion, campos y sufijos, en su orden
+  };
+  // guion: left de un "-" delante de una subfila, alineado arriba si el rótulo ocupa varias
+  // líneas; -1 si no lo lleva.
+  FilaDatos NuevaFila(QWidget* contenedor, Columna col, int& y, const PasoFilas& paso,
+                      const QString& rotulo, int left, int width,
+                      const std::vector<CampoFila>& campos, int guion = -1, int anchoGuion = 0);
+
   CampoTexto* NuevoCampo(QWidget* contenedor, Columna col, int indice, int left, int top,
                          int width, int height = 285);
   QLabel* NuevaEtiqueta(QWidget* contenedor, const QString& texto, int left, int top, int width,
@@ -82,6 +108,7 @@ private:
 };
 
 void PintarFondo(QWidget* w, const QColor& color);
+void PonerNegrita(QWidget* w);
 // Alto (twips) que ocupan los hijos de un marco, con un margen abajo; y ajustarlo a él.
 int AltoContenido(QWidget* marco);
 void AjustarAlto(QWidget* marco);

@@ -2,9 +2,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
-#include <algorithm>
 
-#include "gui/campos/CampoTexto.h"
 #include "gui/comun/Twips.h"
 #include "nucleo/model/Formularios.h"
 
@@ -56,8 +54,8 @@ QGroupBox* frmCostesFijos1::ConstruirActivo(QGroupBox* marco, Columna col, const
                                             int top) {
   const bool S = col == Columna::S;
   const QChar columna = QLatin1Char(S ? 'S' : 'O');
-  const QColor fondo = S ? Colores::SubmarcoS : Colores::SubmarcoO;
   const QChar letra = QLatin1Char(DatosDe(a.seccion).letra);
+  const QColor fondo = S ? Colores::SubmarcoS : Colores::SubmarcoO;
   auto nombre = [&](char parte) {
     return QStringLiteral("Frame%1%2%3").arg(columna).arg(letra).arg(QLatin1Char(parte));
   };
@@ -76,28 +74,19 @@ QGroupBox* frmCostesFijos1::ConstruirActivo(QGroupBox* marco, Columna col, const
   forma->findChild<QAbstractButton*>(opcion + QStringLiteral("(2)"))
       ->setGeometry(RectTwips(1620, 250, 3000, 285));
 
-  // Filas de los marcos interiores. Una subfila lleva delante un guion y va sangrada; el
-  // campo se centra en la altura del rótulo, que puede ocupar varias líneas.
+  // Filas de los marcos interiores; una subfila lleva delante un guion y va sangrada.
+  constexpr PasoFilas kPaso{.separacion = 75, .minimo = kFila};
+  auto cifra = [](int i) { return std::vector<CampoFila>{{i, kCifra, kAnchoCifra}}; };
   auto encabezado = [&](QGroupBox* m, int& y, const QString& texto) {
-    QLabel* l = NuevaEtiqueta(m, texto, kRotulo, y, kCifra - kRotulo - 120);
-    QFont negrita = l->font();
-    negrita.setBold(true);
-    l->setFont(negrita);
+    PonerNegrita(NuevaEtiqueta(m, texto, kRotulo, y, kCifra - kRotulo - 120));
     y += kFila - 45;
   };
-  auto fila = [&](QGroupBox* m, int& y, const QString& rotulo, int indice, bool guion,
-                  int porcentaje = 0) {
-    const int x = guion ? kSangria : kRotulo;
-    QLabel* r = NuevaEtiqueta(m, rotulo, x, y, (porcentaje ? kPorcentaje : kCifra) - 120 - x);
-    const int altoRotulo = alto(r);
-    const int arriba = y + std::max(0, (altoRotulo - 285) / 2);
-    if (guion) {
-      NuevaEtiqueta(m, QStringLiteral("-"), kRotulo, y, kAnchoGuion, 285,
-                    Qt::AlignLeft | (altoRotulo > 285 ? Qt::AlignTop : Qt::AlignVCenter));
-    }
-    if (porcentaje) NuevoCampo(m, col, porcentaje, kPorcentaje, arriba, kAnchoPorcentaje);
-    NuevoCampo(m, col, indice, kCifra, arriba, kAnchoCifra);
-    y += std::max(altoRotulo + 75, kFila);
+  auto fila = [&](QGroupBox* m, int& y, const QString& rotulo, int indice) {
+    NuevaFila(m, col, y, kPaso, rotulo, kRotulo, kCifra - 120 - kRotulo, cifra(indice));
+  };
+  auto subfila = [&](QGroupBox* m, int& y, const QString& rotulo, int indice) {
+    NuevaFila(m, col, y, kPaso, rotulo, kSangria, kCifra - 120 - kSangria, cifra(indice), kRotulo,
+              kAnchoGuion);
   };
 
   const int interior = kPrimeraFila + alto(forma) + kSeparacion;
@@ -106,20 +95,21 @@ QGroupBox* frmCostesFijos1::ConstruirActivo(QGroupBox* marco, Columna col, const
   amortizacion->setObjectName(nombre('A'));
   int y = kPrimeraFila;
   encabezado(amortizacion, y, QStringLiteral("Valor de adquisición:"));
-  fila(amortizacion, y, QStringLiteral("Precio de adquisición sin IVA (Euros)"), a.precio, true);
+  subfila(amortizacion, y, QStringLiteral("Precio de adquisición sin IVA (Euros)"), a.precio);
   if (a.neumaticos) {
-    fila(amortizacion, y,
-         QStringLiteral("Valor sin IVA de los neumáticos en el momento de la compra del autocar "
-                        "(% sobre el precio actual de los mismos)"),
-         a.neumaticos, true);
-    fila(amortizacion, y, QStringLiteral("Precio de adquisición sin neumáticos y sin IVA (Euros)"),
-         a.sinNeumaticos, true);
+    subfila(amortizacion, y,
+            QStringLiteral("Valor sin IVA de los neumáticos en el momento de la compra del autocar "
+                           "(% sobre el precio actual de los mismos)"),
+            a.neumaticos);
+    subfila(amortizacion, y,
+            QStringLiteral("Precio de adquisición sin neumáticos y sin IVA (Euros)"),
+            a.sinNeumaticos);
   }
-  fila(amortizacion, y, QStringLiteral("Vida útil (años)"), a.vida, false);
+  fila(amortizacion, y, QStringLiteral("Vida útil (años)"), a.vida);
   encabezado(amortizacion, y, QStringLiteral("Valor residual:"));
-  fila(amortizacion, y, QStringLiteral("Valor residual sobre precio de adquisición (%)"),
-       a.residualPorcentaje, true);
-  fila(amortizacion, y, QStringLiteral("Valor residual sin IVA (Euros)"), a.residual, true);
+  subfila(amortizacion, y, QStringLiteral("Valor residual sobre precio de adquisición (%)"),
+          a.residualPorcentaje);
+  subfila(amortizacion, y, QStringLiteral("Valor residual sin IVA (Euros)"), a.residual);
   AjustarAlto(amortizacion);
 
   // El coste anual ocupa el sitio de la amortización; se ve sólo con "Otra forma".
@@ -127,7 +117,7 @@ QGroupBox* frmCostesFijos1::ConstruirActivo(QGroupBox* marco, Columna col, const
                                      kInterior, interior, kAnchoInterior, 600, fondo);
   costeAnual->setObjectName(nombre('T'));
   y = kPrimeraFila;
-  fila(costeAnual, y, QStringLiteral("Coste anual sin IVA (Euros)"), a.costeAnual, false);
+  fila(costeAnual, y, QStringLiteral("Coste anual sin IVA (Euros)"), a.costeAnual);
   AjustarAlto(costeAnual);
   costeAnual->hide();
 
@@ -144,10 +134,12 @@ QGroupBox* frmCostesFijos1::ConstruirActivo(QGroupBox* marco, Columna col, const
   NuevaEtiqueta(financiacion, QStringLiteral("Euros"), kCifra, y, kAnchoCifra, altoEncabezado,
                 Qt::AlignHCenter | Qt::AlignBottom);
   y += altoEncabezado + 30;
-  fila(financiacion, y, QStringLiteral("Capital a financiar"), a.financiado, false,
-       a.financiadoPorcentaje);
-  fila(financiacion, y, QStringLiteral("Periodo de financiación (años)"), a.periodo, false);
-  fila(financiacion, y, QStringLiteral("Interés anual de la financiación (%)"), a.interes, false);
+  NuevaFila(financiacion, col, y, kPaso, QStringLiteral("Capital a financiar"), kRotulo,
+            kPorcentaje - 120 - kRotulo,
+            {{a.financiadoPorcentaje, kPorcentaje, kAnchoPorcentaje},
+             {a.financiado, kCifra, kAnchoCifra}});
+  fila(financiacion, y, QStringLiteral("Periodo de financiación (años)"), a.periodo);
+  fila(financiacion, y, QStringLiteral("Interés anual de la financiación (%)"), a.interes);
   AjustarAlto(financiacion);
 
   AjustarAlto(activo);

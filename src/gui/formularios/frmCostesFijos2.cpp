@@ -1,10 +1,8 @@
 #include "gui/formularios/frmCostesFijos2.h"
 
 #include <QLabel>
-#include <algorithm>
 #include <iterator>
 
-#include "gui/campos/CampoTexto.h"
 #include "gui/comun/Twips.h"
 
 namespace dorvelna {
@@ -58,26 +56,13 @@ void frmCostesFijos2::ConstruirColumna(QGroupBox* marco, Columna col) {
   const bool S = col == Columna::S;
   const QColor fondo = S ? Colores::SubmarcoS : Colores::SubmarcoO;
   auto alto = [](QWidget* w) { return PixelesATwips(w->height()); };
-  auto negrita = [](QLabel* l) {
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
+  // Fila: rótulo y campo en la columna de importes (y otro en la intermedia si lo hay).
+  constexpr PasoFilas kPaso{.separacion = 60, .minimo = kFila};
+  auto fila = [&](QGroupBox* m, int& y, const QString& rotulo, int indice, int x = kRotulo) {
+    NuevaFila(m, col, y, kPaso, rotulo, x, kCifra - 120 - x, {{indice, kCifra, kAnchoCifra}});
   };
-  // Fila: rótulo y campo en la columna de importes (y otro en la intermedia si lo hay); los
-  // campos se centran en la altura del rótulo, que puede ocupar varias líneas.
-  auto fila = [&](QGroupBox* m, int& y, const QString& rotulo, int indice, int x = kRotulo,
-                  int intermedio = 0) {
-    QLabel* r = NuevaEtiqueta(m, rotulo, x, y, (intermedio ? kMedio : kCifra) - 120 - x);
-    const int altoRotulo = alto(r);
-    const int arriba = y + std::max(0, (altoRotulo - 285) / 2);
-    if (intermedio) NuevoCampo(m, col, intermedio, kMedio, arriba, kAnchoCifra);
-    NuevoCampo(m, col, indice, kCifra, arriba, kAnchoCifra);
-    y += std::max(altoRotulo + 60, kFila);
-  };
-  auto unidad = [&](QGroupBox* m, int x, int y, const QString& texto, int altoUnidad = 240) {
-    return NuevaEtiqueta(m, texto, x, y, kAnchoCifra, altoUnidad,
-                         Qt::AlignHCenter | Qt::AlignBottom);
+  auto unidad = [&](QGroupBox* m, int x, int y, const QString& texto) {
+    NuevaEtiqueta(m, texto, x, y, kAnchoCifra, 240, Qt::AlignHCenter | Qt::AlignBottom);
   };
 
   // Personal, con sus dietas y plus de actividad.
@@ -94,10 +79,11 @@ void frmCostesFijos2::ConstruirColumna(QGroupBox* marco, Columna col) {
   y += 30;
   NuevaPareja(personal, Seccion::Dietas, col, "", kCifra + kAnchoCifra - kAnchoPareja, y,
               kAnchoPareja, kAltoPareja);
-  negrita(NuevaEtiqueta(personal, QStringLiteral("Dietas y plus de actividad:"), kRotulo, y,
-                        kCifra + kAnchoCifra - kAnchoPareja - 120 - kRotulo, kAltoPareja));
+  PonerNegrita(NuevaEtiqueta(personal, QStringLiteral("Dietas y plus de actividad:"), kRotulo, y,
+                             kCifra + kAnchoCifra - kAnchoPareja - 120 - kRotulo, kAltoPareja));
   y += kAltoPareja + 60;
-  negrita(NuevaEtiqueta(personal, QStringLiteral("Dietas anuales:"), kRotulo, y, kCifra - 240));
+  PonerNegrita(
+      NuevaEtiqueta(personal, QStringLiteral("Dietas anuales:"), kRotulo, y, kCifra - 240));
   y += kFila - 45;
   fila(personal, y, QStringLiteral("Dieta total diaria del personal de a bordo (Euros / día)"), 3,
        kSangria);
@@ -107,8 +93,9 @@ void frmCostesFijos2::ConstruirColumna(QGroupBox* marco, Columna col) {
   unidad(personal, kMedio, y, QStringLiteral("Euros / km"));
   unidad(personal, kCifra, y, QStringLiteral("Euros"));
   y += 240;
-  fila(personal, y, QStringLiteral("Plus de actividad anual del personal de a bordo"), 7, kRotulo,
-       6);
+  NuevaFila(personal, col, y, kPaso,
+            QStringLiteral("Plus de actividad anual del personal de a bordo"), kRotulo,
+            kMedio - 120 - kRotulo, {{6, kMedio, kAnchoCifra}, {7, kCifra, kAnchoCifra}});
   fila(personal, y,
        QStringLiteral("Dietas y plus de actividad anuales del personal de a bordo (Euros)"), 8);
   AjustarAlto(personal);

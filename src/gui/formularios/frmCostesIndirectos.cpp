@@ -47,18 +47,21 @@ void frmCostesIndirectos::ConstruirColumna(QGroupBox* marco, Columna col) {
 
   etiqueta(n.unidad, QStringLiteral("Euros"), kCampo, 1140, kAnchoCampo, 240,
            Qt::AlignHCenter | Qt::AlignBottom);
-  const QString rotulos[] = {
-      QStringLiteral("Coste anual de estructura de empresa (gestión, administración, ...) "
-                     "repercutible a este autocar"),
-      QStringLiteral("Coste anual de comercialización repercutible a este autocar"),
-      QStringLiteral("Otros costes indirectos anuales repercutibles a este autocar")};
+  const std::pair<QString, int> filas[] = {
+      {QStringLiteral("Coste anual de estructura de empresa (gestión, administración, ...) "
+                      "repercutible a este autocar"),
+       2},
+      {QStringLiteral("Coste anual de comercialización repercutible a este autocar"), 3},
+      {QStringLiteral("Otros costes indirectos anuales repercutibles a este autocar"), 4}};
+  // Un rótulo de tres líneas empuja las filas de debajo; el campo queda a media altura.
+  constexpr PasoFilas kPaso{.separacion = 60, .altoRotulo = 420, .altoMinimo = 420};
   int y = 1410;
   for (int k = 0; k < 3; ++k) {
-    // Un rótulo de tres líneas empuja las filas de debajo; el campo queda a media altura.
-    QLabel* r = etiqueta(n.rotulos[k], rotulos[k], 180, y, 3660, 420);
-    const int alto = std::max(420, PixelesATwips(r->height()));
-    NuevoCampo(marco, col, k + 2, kCampo, y + (alto - 285) / 2, kAnchoCampo);
-    y += alto + 60;
+    QLabel* r = NuevaFila(marco, col, y, kPaso, filas[k].first, 180, 3660,
+                          {{filas[k].second, kCampo, kAnchoCampo}})
+                    .rotulo;
+    r->setObjectName(QStringLiteral("Label%1").arg(n.rotulos[k]));
+    etiquetas_[n.rotulos[k]] = r;
   }
   // Bajo el comentario, que en "Total" ocupa el sitio de las tres filas (hasta 2955).
   y = std::max(y + 60, 2970);
@@ -68,9 +71,7 @@ void frmCostesIndirectos::ConstruirColumna(QGroupBox* marco, Columna col) {
   QLabel* total = etiqueta(n.rotulos[3],
                            QStringLiteral("Costes Indirectos anuales repercutibles a este autocar"),
                            180, y, 3660, 420);
-  QFont negrita = total->font();
-  negrita.setBold(true);
-  total->setFont(negrita);
+  PonerNegrita(total);
   NuevoCampo(marco, col, 5, kCampo, y + 60, kAnchoCampo);
   etiquetas_[n.unidadTotal]->hide();
   comentario->hide();
