@@ -147,26 +147,20 @@ QGroupBox* frmCostesFijos1::ConstruirActivo(QGroupBox* marco, Columna col, const
   return activo;
 }
 
-void frmCostesFijos1::FormaAdquisicion(int eleccion, QWidget* amortizacion, QWidget* financiacion,
-                                       QWidget* costeAnual) {
-  const bool compra = eleccion == 1;
-  if (compra) {
-    costeAnual->hide();
-    amortizacion->show();
-    financiacion->show();
-  } else {
-    amortizacion->hide();
-    financiacion->hide();
-    costeAnual->show();
-  }
-}
-
 void frmCostesFijos1::ModoAplicado(Seccion sec, Columna col, bool primeraOpcion) {
   FormularioDatos::ModoAplicado(sec, col, primeraOpcion);
   auto it = marcos_.find({sec, col});
   if (it == marcos_.end()) return;
   const MarcosActivo& m = it->second;
-  FormaAdquisicion(primeraOpcion ? 1 : 2, m.amortizacion, m.financiacion, m.costeAnual);
+  if (primeraOpcion) {
+    m.costeAnual->hide();
+    m.amortizacion->show();
+    m.financiacion->show();
+  } else {
+    m.amortizacion->hide();
+    m.financiacion->hide();
+    m.costeAnual->show();
+  }
 }
 
 }  // namespace dorvelna
