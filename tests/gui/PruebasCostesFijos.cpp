@@ -7,13 +7,16 @@
 #include <QTemporaryDir>
 #include <cmath>
 #include <map>
+#include <ranges>
+#include <set>
 
 #include "Modales.h"
 #include "PruebaFormularios.h"
-#include "nucleo/entrada/Formato.h"
 #include "nucleo/archivos/EscribirArchivo.h"
 #include "nucleo/archivos/LeerArchivo.h"
+#include "nucleo/entrada/Formato.h"
 #include "nucleo/model/Catalogo.h"
+#include "nucleo/model/Formularios.h"
 
 namespace dorvelna {
 namespace {
@@ -156,21 +159,17 @@ TEST_F(PruebaCostesFijos, LlenosDesdeLaClaseEnLasDosColumnasYAlcanzables) {
   EXPECT_EQ(F2(6)->text(), QStringLiteral("0,012000"));
   EXPECT_EQ(F(Grupo::F2, 'O', 18)->text(), QStringLiteral("7.240,00"));
 
-  // Las parejas de la columna S llevan su ayuda; las de la O son un reflejo apagado sin ella.
-  const std::pair<const char*, const char*> ayudas[] = {
-      {"SAC", "Elegir la forma de adquisición del autocar"},
-      {"SEC", "Elegir la forma de adquisición de los equipos auxiliares"},
-      {"SD", "Elegir la forma de introducir los costes anuales de dietas y plus de actividad"},
-      {"SG", "Elegir la forma de introducir los costes anuales de seguros"},
-      {"SF", "Elegir la forma de introducir los costes fiscales anuales"}};
-  for (const auto& [sufijo, ayuda] : ayudas) {
-    QString nombre = QStringLiteral("Frame") + QLatin1String(sufijo);
-    ASSERT_NE(Marco(nombre), nullptr) << sufijo;
-    EXPECT_EQ(Marco(nombre)->toolTip(), QString::fromUtf8(ayuda));
-    nombre[5] = QLatin1Char('O');
-    ASSERT_NE(Marco(nombre), nullptr) << sufijo;
-    EXPECT_TRUE(Marco(nombre)->toolTip().isEmpty());
-    for (auto* b : Marco(nombre)->findChildren<QAbstractButton*>()) EXPECT_FALSE(b->isEnabled());
+  // Las parejas de la columna S llevan la ayuda de su sección; las de la O son un reflejo
+  // apagado sin ella.
+  for (const DatosSeccion& sec : Secciones()) {
+    if (sec.grupo == Grupo::I) continue;
+    for (char col : {'S', 'O'}) {
+      auto* b = Hijo<QAbstractButton>(QStringLiteral("Option%1%2(2)").arg(col).arg(sec.letra));
+      ASSERT_NE(b, nullptr) << col << sec.letra;
+      EXPECT_EQ(b->parentWidget()->toolTip(),
+                col == 'S' ? QString::fromUtf8(sec.ayuda) : QString());
+      EXPECT_EQ(b->isEnabled(), col == 'S');
+    }
   }
   QStringList titulosO;
   for (QGroupBox* g : ventana->FormActual()->FrameO->findChildren<QGroupBox*>()) {
@@ -181,16 +180,27 @@ TEST_F(PruebaCostesFijos, LlenosDesdeLaClaseEnLasDosColumnasYAlcanzables) {
 
 TEST_F(PruebaCostesFijos, OtraFormaYLuegoCompraDevuelveLosCamposDeCompra) {
   IrA(Formulario::CostesFijos1);
-  for (const auto& [letra, modo] : {std::pair{'A', 1}, std::pair{'E', 11}}) {
-    auto textos = [&] {
-      QStringList t;
-      for (char parte : {'A', 'F'}) {
-        const QString marco = QStringLiteral("FrameS%1%2").arg(letra).arg(parte);
-        for (CampoTexto* c : Marco(marco)->findChildren<CampoTexto*>()) t << c->text();
+  for (Seccion sec : {Seccion::AdquisicionAutocar, Seccion::AdquisicionEquipos}) {
+    const DatosSeccion& s = DatosDe(sec);
+    const char letra = s.letra;
+    const int modo = s.modo;
+    auto campos = [&](const char* partes) {
+      std::map<int, QString> textos;
+      for (const char* p = partes; *p; ++p) {
+        const QString marco = QStringLiteral("FrameS%1%2").arg(letra).arg(*p);
+        for (CampoTexto* c : Marco(marco)->findChildren<CampoTexto*>())
+          textos[c->Indice()] = c->text();
       }
-      return t;
+      return textos;
     };
-    const QStringList antes = textos();
+    // Los marcos de la compra guardan los campos que sólo cuentan con ella; el de la otra
+    // forma, su coste anual.
+    const std::map<int, QString> antes = campos("AF");
+    const auto compra = std::views::keys(antes);
+    EXPECT_EQ(std::set<int>(compra.begin(), compra.end()),
+              std::set<int>(s.primera.begin(), s.primera.end()));
+    ASSERT_EQ(campos("T").size(), 1u);
+    EXPECT_EQ(campos("T").begin()->first, s.segunda);
     Clic(QStringLiteral("OptionS%1(2)").arg(letra));
     EXPECT_FALSE(calculo.ValoresS.F1[modo].EsSi());
     EXPECT_EQ(Vistos('S', letra), QStringLiteral("T"));
@@ -198,7 +208,7 @@ TEST_F(PruebaCostesFijos, OtraFormaYLuegoCompraDevuelveLosCamposDeCompra) {
     Clic(QStringLiteral("OptionS%1(1)").arg(letra));
     EXPECT_TRUE(calculo.ValoresS.F1[modo].EsSi());
     EXPECT_EQ(Vistos('S', letra), QStringLiteral("AF"));
-    EXPECT_EQ(textos(), antes);
+    EXPECT_EQ(campos("AF"), antes);
   }
   EXPECT_EQ(F(Grupo::F1, 'S', 2)->text(), QStringLiteral("340.000,00"));
   EXPECT_EQ(F(Grupo::F1, 'S', 12)->text(), QStringLiteral("9.000,00"));

@@ -14,6 +14,7 @@
 
 #include "ComprobarTarta.h"
 #include "PruebaFormularios.h"
+#include "nucleo/model/Catalogo.h"
 
 namespace dorvelna {
 namespace {
@@ -22,14 +23,6 @@ namespace {
 const char* const kArchivosClase[4] = {
     "Autocar Estandar mas 55 plazas.clb", "Autocar Estandar 39 a 55 plazas.clb",
     "Autocar Estandar 26 a 38 plazas.clb", "Autocar Estandar 10 a 25 plazas.clb"};
-
-// Decimales de la etiqueta de cada resultado (índice 1..49).
-int DecimalesResultado(int i) {
-  if (i <= 19) return 2;
-  if (i <= 39) return 1;
-  static const int resto[] = {5, 0, 0, 0, 0, 4, 2, 4, 2, 0};  // 40..49
-  return resto[i - 40];
-}
 
 // Lo que escribe dorvelna-calc --json para el archivo: una línea con las dos columnas.
 QJsonObject Calculadora(const QString& archivo) {
@@ -83,8 +76,8 @@ TEST_P(PruebaResultadosClase, LasEtiquetasMuestranLoQueCalculaLaCalculadora) {
       const QString nombre = QStringLiteral("lbl%1R(%2)").arg(QLatin1String(columna)).arg(i);
       QLabel* l = Etiqueta(nombre);
       ASSERT_NE(l, nullptr) << nombre.toStdString();
-      EXPECT_EQ(l->property("Tag").toString().toInt(), DecimalesResultado(i));
-      ComprobarCifra(l->text(), R.at(i - 1), DecimalesResultado(i), nombre);
+      EXPECT_EQ(l->property("Tag").toString().toInt(), Decimales(Grupo::R, i));
+      ComprobarCifra(l->text(), R.at(i - 1), Decimales(Grupo::R, i), nombre);
       // Visibles salvo las cifras de viajeros de O y el desglose indirecto en "Total".
       const bool oculta =
           (*columna == 'O' && (i == 40 || i == 49)) ||

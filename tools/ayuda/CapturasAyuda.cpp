@@ -4,12 +4,13 @@
 #include <QDir>
 #include <QPixmap>
 
-#include "gui/comun/frmMensaje.h"
 #include "gui/archivo/frmNueva.h"
 #include "gui/archivo/frmTipoVeh.h"
-#include "gui/formularios/FormularioDatos.h"
 #include "gui/comun/Carpetas.h"
+#include "gui/comun/frmMensaje.h"
+#include "gui/formularios/FormularioDatos.h"
 #include "gui/ventana/VentanaPrincipal.h"
+#include "nucleo/model/Formularios.h"
 
 namespace dorvelna::ayuda {
 
@@ -80,13 +81,10 @@ QString HacerCapturas(const QString& carpetaPrograma, const QString& carpetaImag
   ventana.resize(1000, 740);
   if (!Guardar(&ventana, imagenes, QStringLiteral("ventana"), error)) return error;
 
-  for (Formulario f :
-       {Formulario::Caracteristicas, Formulario::CostesFijos1, Formulario::CostesFijos2,
-        Formulario::CostesVariables, Formulario::CostesIndirectos, Formulario::Resultados,
-        Formulario::Servicio}) {
-    ventana.ActivarFormulario(f);
-    if (f == Formulario::Servicio) PonerServiciosDeEjemplo(calculo);
-    if (!Guardar(ventana.FormActual(), imagenes, QString::fromLatin1(NombreFormulario(f)), error)) {
+  for (const DatosFormulario& d : Formularios()) {
+    ventana.ActivarFormulario(d.formulario);
+    if (d.formulario == Formulario::Servicio) PonerServiciosDeEjemplo(calculo);
+    if (!Guardar(ventana.FormActual(), imagenes, QString::fromLatin1(d.nombre), error)) {
       return error;
     }
   }

@@ -1,12 +1,12 @@
 #include "TablasAyuda.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 #include <vector>
 
-#include "nucleo/entrada/Formato.h"
 #include "nucleo/archivos/LeerArchivo.h"
+#include "nucleo/entrada/Formato.h"
 #include "nucleo/model/Catalogo.h"
+#include "nucleo/model/Formularios.h"
 
 namespace dorvelna::ayuda {
 
@@ -14,14 +14,15 @@ namespace {
 
 using enum Grupo;
 
-struct Seccion {
+// Apartados de las tablas de datos: los marcos de los formularios.
+struct Apartado {
   Grupo grupo;
   const char* titulo;
   std::vector<int> campos;  // en el orden en que los muestra el formulario
 };
 
-const std::vector<Seccion>& Secciones() {
-  static const std::vector<Seccion> secciones = {
+const std::vector<Apartado>& Apartados() {
+  static const std::vector<Apartado> apartados = {
       {C, "Características técnicas del autocar", {1, 2, 3, 4, 5, 24, 6, 7}},
       {C,
        "Características de explotación del autocar",
@@ -40,21 +41,7 @@ const std::vector<Seccion>& Secciones() {
       {SS, "Coste por viajero-kilómetro", {1}},
       {SS, "Cada servicio (los cinco son iguales; aquí, el servicio 1)", {2, 3, 4, 5, 6, 7}},
   };
-  return secciones;
-}
-
-QString TituloFormularioDe(Grupo g) {
-  switch (g) {
-    case C: return QStringLiteral("Características Técnicas y de Explotación");
-    case F1: return QStringLiteral("Autocar y Equipos Auxiliares");
-    case F2: return QStringLiteral("Personal, Seguros y Costes Fiscales");
-    case V:
-      return QStringLiteral("Carburante, Urea, Neumáticos, Reparaciones, Conservación y Peajes");
-    case I: return QStringLiteral("Costes Indirectos");
-    case R: return QStringLiteral("Resultados");
-    case SS: return QStringLiteral("Costes de un servicio concreto");
-  }
-  return QString();
+  return apartados;
 }
 
 // Lo que la columna "Calibrario de Costes" no enseña: las plazas y los viajeros.
@@ -78,9 +65,8 @@ QString Rotulo(const DefinicionCampo& d) {
 
 // Las dos opciones de un campo sí/no, tal como las muestran sus botones.
 std::pair<QString, QString> Opciones(const DefinicionCampo& d) {
-  static const QRegularExpression patron(QStringLiteral("sí = \"([^\"]*)\", no = \"([^\"]*)\""));
-  const QRegularExpressionMatch m = patron.match(QString::fromUtf8(d.significado));
-  return {m.captured(1), m.captured(2)};
+  const DatosSeccion* s = SeccionDeModo(d.grupo, d.indice);
+  return s ? TextosOpciones(*s) : std::pair<QString, QString>();
 }
 
 bool NoEsCero(const Valor& x) { return x.ComoNumero().value_or(0) != 0; }
@@ -90,26 +76,23 @@ bool NoEsCero(const Valor& x) { return x.ComoNumero().value_or(0) != 0; }
 // financiado, el precio de unos neumáticos que no hay), no cuenta: el formulario lo oculta o
 // lo deja vacío.
 bool EnUso(const Valores& v, Grupo g, int i) {
+  for (const DatosSeccion& s : Secciones()) {
+    if (s.grupo != g) continue;
+    const bool primera = v(g, s.modo).EsSi();
+    if (EnPrimera(s, i) && !primera) return false;
+    if (!s.desglose && i == s.segunda && primera) return false;
+  }
   if (g == C) return i != 13 || NoEsCero(v.C[12]);
   if (g == F1) {
-    if (i == 10) return !v.F1[1].EsSi();
-    if (i == 8 || i == 9) return v.F1[1].EsSi() && NoEsCero(v.F1[6]);
-    if ((i >= 2 && i <= 7) || i == 21 || i == 22) return v.F1[1].EsSi();
-    if (i == 20) return !v.F1[11].EsSi();
-    if (i == 18 || i == 19) return v.F1[11].EsSi() && NoEsCero(v.F1[12]) && NoEsCero(v.F1[16]);
-    if (i == 12) return v.F1[11].EsSi();
-    if (i >= 13 && i <= 17) return v.F1[11].EsSi() && NoEsCero(v.F1[12]);
+    if (i == 8 || i == 9) return NoEsCero(v.F1[6]);
+    if (i == 18 || i == 19) return NoEsCero(v.F1[12]) && NoEsCero(v.F1[16]);
+    if (i >= 13 && i <= 17) return NoEsCero(v.F1[12]);
   } else if (g == F2) {
-    if (i == 4) return v.F2[2].EsSi() && NoEsCero(v.F2[3]);
-    if (i >= 3 && i <= 7) return v.F2[2].EsSi();
-    if ((i >= 10 && i <= 17) || i == 29 || i == 30) return v.F2[9].EsSi();
-    if (i >= 20 && i <= 27) return v.F2[19].EsSi();
+    if (i == 4) return NoEsCero(v.F2[3]);
   } else if (g == V) {
     for (const int numero : {8, 11, 14}) {
       if (i == numero + 1 || i == numero + 2) return NoEsCero(v.V[numero]);
     }
-  } else if (g == I) {
-    if (i >= 2 && i <= 4) return v.I[1].EsSi();
   }
   return true;
 }
@@ -248,7 +231,7 @@ QString TablasAyuda::ValorCampo(const Valores& v, Grupo g, int i) const {
 
 QString TablasAyuda::Campos(Grupo g) const {
   QString html;
-  for (const Seccion& s : Secciones()) {
+  for (const Apartado& s : Apartados()) {
     if (s.grupo != g) continue;
     html += QStringLiteral("<h3>%1</h3>\n").arg(QString::fromUtf8(s.titulo));
     html += AbrirTabla(
@@ -290,10 +273,11 @@ QString TablasAyuda::Supuestos(const Calculo& c) const {
   }
   QString html;
   Grupo anterior = SS;
-  for (const Seccion& s : Secciones()) {
+  for (const Apartado& s : Apartados()) {
     if (s.grupo == SS) continue;
     if (s.grupo != anterior) {
-      html += QStringLiteral("<h3>%1</h3>\n").arg(TituloFormularioDe(s.grupo).toHtmlEscaped());
+      html += QStringLiteral("<h3>%1</h3>\n")
+                  .arg(RotuloFormulario(FormularioDeGrupo(s.grupo)).toHtmlEscaped());
       anterior = s.grupo;
     }
     html += QStringLiteral("<p class=\"seccion\">%1</p>\n").arg(QString::fromUtf8(s.titulo));

@@ -1,6 +1,5 @@
 #include "gui/formularios/FabricaFormularios.h"
 
-#include "gui/formularios/FormularioSinCampos.h"
 #include "gui/formularios/frmCaracteristicas.h"
 #include "gui/formularios/frmCostesFijos1.h"
 #include "gui/formularios/frmCostesFijos2.h"
@@ -11,21 +10,6 @@
 
 namespace dorvelna {
 
-QString TituloFormulario(Formulario f) {
-  switch (f) {
-    case Formulario::Caracteristicas:
-      return QStringLiteral("Características Técnicas y de Explotación");
-    case Formulario::CostesFijos1: return QStringLiteral("Autocar y Equipos Auxiliares");
-    case Formulario::CostesFijos2: return QStringLiteral("Personal, Seguros y Costes Fiscales");
-    case Formulario::CostesVariables:
-      return QStringLiteral("Carburante, Urea, Neumáticos, Reparaciones, ...");
-    case Formulario::CostesIndirectos: return QStringLiteral("Costes Indirectos");
-    case Formulario::Resultados: return QStringLiteral("Resultados");
-    case Formulario::Servicio: return QStringLiteral("Costes de un servicio concreto");
-  }
-  return QString();
-}
-
 FormularioDatos* CrearFormulario(Formulario f, QWidget* padre) {
   switch (f) {
     case Formulario::Caracteristicas: return new frmCaracteristicas(padre);
@@ -35,8 +19,8 @@ FormularioDatos* CrearFormulario(Formulario f, QWidget* padre) {
     case Formulario::CostesIndirectos: return new frmCostesIndirectos(padre);
     case Formulario::Resultados: return new frmResultados(padre);
     case Formulario::Servicio: return new frmServicio(padre);
-    default: return new FormularioSinCampos(f, TituloFormulario(f), padre);
   }
+  return nullptr;
 }
 
 }  // namespace dorvelna

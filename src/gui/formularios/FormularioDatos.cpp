@@ -7,6 +7,7 @@
 #include "gui/ventana/Globales.h"
 #include "gui/ventana/VentanaPrincipal.h"
 #include "nucleo/model/Catalogo.h"
+#include "nucleo/model/Formularios.h"
 #include "gui/comun/Twips.h"
 
 namespace dorvelna {
@@ -22,17 +23,24 @@ void PintarFondo(QWidget* w, const QColor& color) {
   w->setAutoFillBackground(true);
 }
 
-FormularioDatos::FormularioDatos(Formulario tipo, const QString& titulo, QWidget* padre)
-    : QWidget(padre), tipo_(tipo), titulo_(titulo) {
+void PonerNegrita(QWidget* w) {
+  QFont f = w->font();
+  f.setBold(true);
+  w->setFont(f);
+}
+
+FormularioDatos::FormularioDatos(Formulario tipo, QWidget* padre) : QWidget(padre), tipo_(tipo) {
   setObjectName(QString::fromLatin1(NombreFormulario(tipo)));
 }
+
+QString FormularioDatos::Titulo() const { return TituloFormulario(tipo_); }
 
 void FormularioDatos::Construir(int anchoColumna, int altoColumna, bool conColumnaO) {
   const int anchoTotal = 11235;
   const int altoTotal = 420 + altoColumna + 180;
   Frame1 = new QGroupBox(this);
   Frame1->setObjectName(QStringLiteral("Frame1"));
-  Frame1->setProperty("Tag", titulo_);
+  Frame1->setProperty("Tag", Titulo());
   Frame1->setGeometry(RectTwips(0, 0, anchoTotal, altoTotal));
   PintarFondo(Frame1, palette().color(QPalette::Window));
 
@@ -87,6 +95,33 @@ QWidget* FormularioDatos::ControlActivo() const {
   return nullptr;
 }
 
+FormularioDatos::FilaDatos FormularioDatos::NuevaFila(QWidget* contenedor, Columna col, int& y,
+                                                      const PasoFilas& paso, const QString& rotulo,
+                                                      int left, int width,
+                                                      const std::vector<CampoFila>& campos,
+                                                      int guion, int anchoGuion) {
+  constexpr int kAltoCampo = 285;
+  FilaDatos fila;
+  fila.rotulo = NuevaEtiqueta(contenedor, rotulo, left, y, width, paso.altoRotulo);
+  const int alto = paso.medir ? std::max(paso.altoMinimo, PixelesATwips(fila.rotulo->height()))
+                              : paso.altoRotulo;
+  const int top = y + std::max(0, (alto - kAltoCampo) / 2);
+  if (guion >= 0) {
+    fila.controles.push_back(
+        NuevaEtiqueta(contenedor, QStringLiteral("-"), guion, y, anchoGuion, kAltoCampo,
+                      Qt::AlignLeft | (alto > kAltoCampo ? Qt::AlignTop : Qt::AlignVCenter)));
+  }
+  for (const CampoFila& c : campos) {
+    fila.controles.push_back(NuevoCampo(contenedor, col, c.indice, c.left, top, c.width));
+    if (c.sufijo) {
+      fila.controles.push_back(
+          NuevaEtiqueta(contenedor, QString::fromUtf8(c.sufijo), c.leftSufijo, top, c.anchoSufijo));
+    }
+  }
+  y += std::max(alto + paso.separacion, paso.minimo);
+  return fila;
+}
+
 CampoTexto* FormularioDatos::NuevoCampo(QWidget* contenedor, Columna col, int indice, int left,
                                         int top, int width, int height) {
   auto* campo = new CampoTexto(this, GrupoDatos(), col, indice, contenedor);
@@ -125,15 +160,19 @@ QGroupBox* FormularioDatos::NuevoMarco(QWidget* contenedor, const QString& titul
 namespace dorvelna {
 
 QGroupBox* FormularioDatos::NuevaPareja(QWidget* contenedor, Seccion sec, Columna col,
-                                        const QString& marco, const QString& opcion,
-                                        const QString& texto1, const QString& texto2,
-                                        const QString& ayuda, int left, int top, int width,
+                                        const char* sufijoMarco, int left, int top, int width,
                                         int height) {
   const bool S = col == Columna::S;
+  const DatosSeccion& seccion = DatosDe(sec);
+  const QChar columna = QLatin1Char(S ? 'S' : 'O');
+  const QChar letra = QLatin1Char(seccion.letra);
+  const auto [texto1, texto2] = TextosOpciones(seccion);
+  const QString opcion = QStringLiteral("Option%1%2").arg(columna).arg(letra);
   QGroupBox* caja = NuevoMarco(contenedor, QString(), left, top, width, height,
                                S ? Colores::SubmarcoS : Colores::SubmarcoO);
-  caja->setObjectName(marco);
-  if (S) caja->setToolTip(ayuda);
+  caja->setObjectName(
+      QStringLiteral("Frame%1%2%3").arg(columna).arg(letra).arg(QLatin1String(sufijoMarco)));
+  if (S) caja->setToolTip(QString::fromUtf8(seccion.ayuda));
   const int alto = (height - 120) / 2;
   std::array<QAbstractButton*, 2> botones{};
   for (int k = 1; k <= 2; ++k) {

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <array>
 #include <map>
+#include <vector>
 
 #include "nucleo/model/Calculo.h"
 
@@ -27,15 +28,16 @@ QColor Calculado();  // fondo de un campo calculado o de referencia
 
 // Un formulario de datos: Frame1 (marco exterior con su título guardado aparte), la columna
 // S "Cálculo Personalizado" y la columna O "Calibrario de Costes". Cada formulario concreto
-// construye una columna; la misma construcción sirve para las dos.
+// construye una columna; la misma construcción sirve para las dos. El nombre y el título
+// salen de la tabla de formularios.
 class FormularioDatos : public QWidget {
   Q_OBJECT
 public:
-  FormularioDatos(Formulario tipo, const QString& titulo, QWidget* padre);
+  FormularioDatos(Formulario tipo, QWidget* padre);
 
   Formulario Tipo() const { return tipo_; }
   Grupo GrupoDatos() const { return GrupoDeFormulario(tipo_); }
-  QString Titulo() const { return titulo_; }
+  QString Titulo() const;
 
   QGroupBox* Frame1 = nullptr;
   QGroupBox* FrameS = nullptr;
@@ -59,22 +61,46 @@ protected:
   void Construir(int anchoColumna, int altoColumna, bool conColumnaO = true);
   virtual void ConstruirColumna(QGroupBox* marco, Columna col) = 0;
 
+  // Filas de datos, medidas en twips: un rótulo, que crece hacia abajo si su texto no cabe,
+  // y los campos de la fila centrados en su altura. Tras la fila, y baja el alto del rótulo
+  // más la separación, y nunca menos que el mínimo.
+  struct PasoFilas {
+    int separacion = 0;
+    int minimo = 0;
+    int altoRotulo = 285;  // de diseño
+    int altoMinimo = 0;    // el rótulo cuenta al menos con este alto
+    bool medir = true;     // false: filas de alto fijo, que no miran el rótulo
+  };
+  struct CampoFila {
+    int indice, left, width;
+    const char* sufijo = nullptr;  // texto tras el campo ("%")
+    int leftSufijo = 0, anchoSufijo = 0;
+  };
+  struct FilaDatos {
+    QLabel* rotulo = nullptr;
+    std::vector<QWidget*> controles;  // guion, campos y sufijos, en su orden
+  };
+  // guion: left de un "-" delante de una subfila, alineado arriba si el rótulo ocupa varias
+  // líneas; -1 si no lo lleva.
+  FilaDatos NuevaFila(QWidget* contenedor, Columna col, int& y, const PasoFilas& paso,
+                      const QString& rotulo, int left, int width,
+                      const std::vector<CampoFila>& campos, int guion = -1, int anchoGuion = 0);
+
   CampoTexto* NuevoCampo(QWidget* contenedor, Columna col, int indice, int left, int top,
                          int width, int height = 285);
   QLabel* NuevaEtiqueta(QWidget* contenedor, const QString& texto, int left, int top, int width,
                         int height = 285, Qt::Alignment alineacion = Qt::AlignLeft | Qt::AlignVCenter);
   QGroupBox* NuevoMarco(QWidget* contenedor, const QString& titulo, int left, int top, int width,
                         int height, const QColor& fondo);
-  // Pareja de opciones en su marco (FrameSD, OptionSD(1), OptionSD(2)...). En la columna S
-  // el marco lleva su ayuda y los botones cambian el modo; en la O es un reflejo apagado.
-  QGroupBox* NuevaPareja(QWidget* contenedor, Seccion sec, Columna col, const QString& marco,
-                         const QString& opcion, const QString& texto1, const QString& texto2,
-                         const QString& ayuda, int left, int top, int width, int height);
+  // Pareja de opciones de la sección en su marco (Frame + columna + letra + sufijo, con
+  // OptionSD(1) y OptionSD(2)...). En la columna S el marco lleva su ayuda y los botones
+  // cambian el modo; en la O es un reflejo apagado.
+  QGroupBox* NuevaPareja(QWidget* contenedor, Seccion sec, Columna col, const char* sufijoMarco,
+                         int left, int top, int width, int height);
   void MarcarPareja(Seccion sec, Columna col, bool primeraOpcion);
 
 private:
   Formulario tipo_;
-  QString titulo_;
   std::map<int, CampoTexto*> camposS_;
   std::map<int, CampoTexto*> camposO_;
   std::map<std::pair<Seccion, Columna>, std::array<QAbstractButton*, 2>> parejas_;
@@ -82,6 +108,7 @@ private:
 };
 
 void PintarFondo(QWidget* w, const QColor& color);
+void PonerNegrita(QWidget* w);
 // Alto (twips) que ocupan los hijos de un marco, con un margen abajo; y ajustarlo a él.
 int AltoContenido(QWidget* marco);
 void AjustarAlto(QWidget* marco);

@@ -57,7 +57,6 @@ void ColorearTexto(QLabel* etiqueta, const QColor& color) {
 
 }  // namespace
 
-int Tarta::CampoPorcentaje(int ranura) { return kRanurasTarta[ranura].porcentaje; }
 QColor Tarta::ColorRanura(int ranura) { return kRanurasTarta[ranura].color; }
 QString Tarta::Leyenda(int ranura) { return QString::fromUtf8(kRanurasTarta[ranura].leyenda); }
 

@@ -31,7 +31,6 @@ public:
 
   // Ranuras: campo de importe, campo de porcentaje, color y rótulos.
   static constexpr int kRanuras = 12;
-  static int CampoPorcentaje(int ranura);
   static QColor ColorRanura(int ranura);
   static QString Leyenda(int ranura);
 

@@ -16,8 +16,7 @@ constexpr int kFila = 345;
 }  // namespace
 
 frmCaracteristicas::frmCaracteristicas(QWidget* padre)
-    : FormularioDatos(Formulario::Caracteristicas,
-                      QStringLiteral("Características Técnicas y de Explotación"), padre) {
+    : FormularioDatos(Formulario::Caracteristicas, padre) {
   Construir(5340, 7935);
 }
 
@@ -28,52 +27,55 @@ void frmCaracteristicas::ConstruirColumna(QGroupBox* marco, Columna col) {
   auto ocultarEnO = [S](QWidget* w) {
     if (!S) w->hide();
   };
+  auto ocultarFilaEnO = [&](const FilaDatos& f) {
+    ocultarEnO(f.rotulo);
+    for (QWidget* w : f.controles) ocultarEnO(w);
+  };
+  constexpr PasoFilas kFijas{.minimo = kFila, .medir = false};
+  constexpr PasoFilas kMedidas{.separacion = 75, .minimo = kFila};
+  auto cifra = [](int i) { return CampoFila{i, kCifra, kAnchoCifra}; };
+  // Porcentaje, con su "%" detrás, y cifra.
+  auto ambos = [&](int p, int c) {
+    return std::vector<CampoFila>{{p, kPorcentaje, kAnchoPorcentaje, "%", kSimbolo, kAnchoSimbolo},
+                                  cifra(c)};
+  };
 
   QGroupBox* tecnicas = NuevoMarco(marco, QStringLiteral("Características técnicas del autocar"),
                                    120, 300, kAnchoSubmarco, 3075, fondo);
   int y = 300;
-  NuevaEtiqueta(tecnicas, QStringLiteral("Descripción"), kRotulo, y, 1000);
-  NuevoCampo(tecnicas, col, 1, 1140, y, 3840);
-  y += kFila;
-  ocultarEnO(NuevaEtiqueta(tecnicas, QStringLiteral("Número de plazas incluido el conductor"),
-                           kRotulo, y, kAnchoRotulo + 1000));
-  ocultarEnO(NuevoCampo(tecnicas, col, 2, kCifra, y, kAnchoCifra));
-  y += kFila;
-  NuevaEtiqueta(tecnicas, QStringLiteral("Longitud (metros)"), kRotulo, y, kAnchoRotulo);
-  NuevoCampo(tecnicas, col, 3, kCifra, y, kAnchoCifra);
-  y += kFila;
-  NuevaEtiqueta(tecnicas, QStringLiteral("Número de ejes"), kRotulo, y, kAnchoRotulo);
-  NuevoCampo(tecnicas, col, 4, kCifra, y, kAnchoCifra);
-  y += kFila;
+  NuevaFila(tecnicas, col, y, kFijas, QStringLiteral("Descripción"), kRotulo, 1000,
+            {{1, 1140, 3840}});
+  ocultarFilaEnO(NuevaFila(tecnicas, col, y, kFijas,
+                           QStringLiteral("Número de plazas incluido el conductor"), kRotulo,
+                           kAnchoRotulo + 1000, {cifra(2)}));
+  NuevaFila(tecnicas, col, y, kFijas, QStringLiteral("Longitud (metros)"), kRotulo, kAnchoRotulo,
+            {cifra(3)});
+  NuevaFila(tecnicas, col, y, kFijas, QStringLiteral("Número de ejes"), kRotulo, kAnchoRotulo,
+            {cifra(4)});
   NuevaEtiqueta(tecnicas, QStringLiteral("CV"), kPorcentaje, y, kAnchoPorcentaje + 300, 240,
                 Qt::AlignHCenter | Qt::AlignBottom);
   NuevaEtiqueta(tecnicas, QStringLiteral("kW"), kCifra, y, kAnchoCifra, 240,
                 Qt::AlignHCenter | Qt::AlignBottom);
   y += 255;
-  NuevaEtiqueta(tecnicas, QStringLiteral("Potencia"), kRotulo, y, kAnchoRotulo);
-  NuevoCampo(tecnicas, col, 5, kPorcentaje, y, kAnchoPorcentaje + 300);
-  NuevoCampo(tecnicas, col, 24, kCifra, y, kAnchoCifra);
-  y += kFila;
-  NuevaEtiqueta(tecnicas, QStringLiteral("Masa Máxima Autorizada (kg)"), kRotulo, y, kAnchoRotulo);
-  NuevoCampo(tecnicas, col, 6, kCifra, y, kAnchoCifra);
-  y += kFila;
-  NuevaEtiqueta(tecnicas, QStringLiteral("Categoría del autocar"), kRotulo, y, kAnchoRotulo);
-  NuevoCampo(tecnicas, col, 7, kPorcentaje, y, kCifra + kAnchoCifra - kPorcentaje);
+  NuevaFila(tecnicas, col, y, kFijas, QStringLiteral("Potencia"), kRotulo, kAnchoRotulo,
+            {{5, kPorcentaje, kAnchoPorcentaje + 300}, cifra(24)});
+  NuevaFila(tecnicas, col, y, kFijas, QStringLiteral("Masa Máxima Autorizada (kg)"), kRotulo,
+            kAnchoRotulo, {cifra(6)});
+  NuevaFila(tecnicas, col, y, kFijas, QStringLiteral("Categoría del autocar"), kRotulo,
+            kAnchoRotulo, {{7, kPorcentaje, kCifra + kAnchoCifra - kPorcentaje}});
 
   AjustarAlto(tecnicas);
   QGroupBox* explotacion =
       NuevoMarco(marco, QStringLiteral("Características de explotación del autocar"), 120,
                  300 + PixelesATwips(tecnicas->height()) + 120, kAnchoSubmarco, 4320, fondo);
   y = 300;
-  NuevaEtiqueta(explotacion, QStringLiteral("Descripción"), kRotulo, y, 1000);
-  NuevoCampo(explotacion, col, 8, 1140, y, 3840);
-  y += kFila + 60;
+  NuevaFila(explotacion, col, y, kFijas, QStringLiteral("Descripción"), kRotulo, 1000,
+            {{8, 1140, 3840}});
+  y += 60;
 
   auto encabezado = [&](const QString& texto, const QString& unidad, bool ocultar) {
     QLabel* titulo = NuevaEtiqueta(explotacion, texto, kRotulo, y, kAnchoRotulo);
-    QFont f = titulo->font();
-    f.setBold(true);
-    titulo->setFont(f);
+    PonerNegrita(titulo);
     QLabel* u = NuevaEtiqueta(explotacion, unidad, kCifra, y, kAnchoCifra, 285,
                               Qt::AlignHCenter | Qt::AlignBottom);
     if (ocultar) {
@@ -82,41 +84,26 @@ void frmCaracteristicas::ConstruirColumna(QGroupBox* marco, Columna col) {
     }
     y += kFila - 45;
   };
-  // Fila con porcentaje (y su "%") y cifra; cualquiera de los dos puede faltar (0).
-  auto fila = [&](const QString& rotulo, int porcentaje, int cifra, bool ocultar) {
-    QLabel* r = NuevaEtiqueta(explotacion, rotulo, kRotulo, y, kAnchoRotulo, 285);
-    if (ocultar) ocultarEnO(r);
-    const int alto = PixelesATwips(r->height());
-    const int top = y + std::max(0, (alto - 285) / 2);
-    if (porcentaje) {
-      CampoTexto* p = NuevoCampo(explotacion, col, porcentaje, kPorcentaje, top, kAnchoPorcentaje);
-      QLabel* s = NuevaEtiqueta(explotacion, QStringLiteral("%"), kSimbolo, top, kAnchoSimbolo);
-      if (ocultar) {
-        ocultarEnO(p);
-        ocultarEnO(s);
-      }
-    }
-    if (cifra) {
-      CampoTexto* c = NuevoCampo(explotacion, col, cifra, kCifra, top, kAnchoCifra);
-      if (ocultar) ocultarEnO(c);
-    }
-    y += std::max(alto + 75, kFila);
+  auto fila = [&](const QString& rotulo, const std::vector<CampoFila>& campos) {
+    return NuevaFila(explotacion, col, y, kMedidas, rotulo, kRotulo, kAnchoRotulo, campos);
   };
 
   encabezado(QStringLiteral("Kilómetros recorridos:"), QStringLiteral("kilómetros"), false);
-  fila(QStringLiteral("Kilómetros recorridos anualmente"), 0, 9, false);
-  fila(QStringLiteral("Kilómetros facturados de los recorridos al año"), 10, 11, false);
-  fila(QStringLiteral("Kilómetros no facturados de los recorridos al año"), 12, 13, false);
+  fila(QStringLiteral("Kilómetros recorridos anualmente"), {cifra(9)});
+  fila(QStringLiteral("Kilómetros facturados de los recorridos al año"), ambos(10, 11));
+  fila(QStringLiteral("Kilómetros no facturados de los recorridos al año"), ambos(12, 13));
   y += 60;
   encabezado(QStringLiteral("Tiempo de actividad:"), QStringLiteral("Horas"), false);
-  fila(QStringLiteral("Horas trabajadas anualmente"), 0, 14, false);
-  fila(QStringLiteral("Horas facturadas de las trabajadas al año"), 15, 16, false);
-  fila(QStringLiteral("Horas no facturadas de las trabajadas al año"), 17, 18, false);
+  fila(QStringLiteral("Horas trabajadas anualmente"), {cifra(14)});
+  fila(QStringLiteral("Horas facturadas de las trabajadas al año"), ambos(15, 16));
+  fila(QStringLiteral("Horas no facturadas de las trabajadas al año"), ambos(17, 18));
   y += 60;
   encabezado(QStringLiteral("Viajeros transportados:"), QStringLiteral("kilómetros"), true);
-  fila(QStringLiteral("Kilómetros con viajeros de los recorridos al año"), 19, 20, true);
-  fila(QStringLiteral("Ocupación media de las plazas en los kilómetros recorridos con viajeros"),
-       21, 22, true);
+  ocultarFilaEnO(
+      fila(QStringLiteral("Kilómetros con viajeros de los recorridos al año"), ambos(19, 20)));
+  ocultarFilaEnO(fila(
+      QStringLiteral("Ocupación media de las plazas en los kilómetros recorridos con viajeros"),
+      ambos(21, 22)));
   // En una sola línea, alineada a la derecha sobre la cifra.
   QLabel* unidadProduccion =
       NuevaEtiqueta(explotacion, QStringLiteral("viajeros por vehículo"), kCifra - 1200, y - 60,

@@ -2,21 +2,17 @@
 
 #include <QAbstractButton>
 #include <QLabel>
-#include <algorithm>
 
-#include "gui/campos/CampoTexto.h"
-#include "gui/formularios/FabricaFormularios.h"
 #include "gui/comun/Twips.h"
+#include "nucleo/model/Formularios.h"
 
 namespace dorvelna {
 
-// Lo que distingue al autocar de los equipos auxiliares: nombres, textos e índices de F1.
-// Los equipos no tienen las filas de los neumáticos (0).
+// Lo que distingue al autocar de los equipos auxiliares: su sección, su título y los índices
+// de F1. Los equipos no tienen las filas de los neumáticos (0).
 struct frmCostesFijos1::Activo {
   Seccion seccion;
-  char letra;  // A autocar, E equipos
   const char* titulo;
-  const char* ayuda;
   int precio, neumaticos, sinNeumaticos, vida, residualPorcentaje, residual;
   int financiadoPorcentaje, financiado, periodo, interes, costeAnual;
 };
@@ -39,17 +35,15 @@ constexpr int kPrimeraFila = 300, kFila = 345, kSeparacion = 90;
 }  // namespace
 
 frmCostesFijos1::frmCostesFijos1(QWidget* padre)
-    : FormularioDatos(Formulario::CostesFijos1, TituloFormulario(Formulario::CostesFijos1), padre) {
+    : FormularioDatos(Formulario::CostesFijos1, padre) {
   Construir(5340, 4000);
 }
 
 void frmCostesFijos1::ConstruirColumna(QGroupBox* marco, Columna col) {
   // clang-format off
-  static const Activo autocar{Seccion::AdquisicionAutocar, 'A', "Autocar",
-                              "Elegir la forma de adquisición del autocar",
+  static const Activo autocar{Seccion::AdquisicionAutocar, "Autocar",
                               2, 21, 22, 3, 4, 5, 6, 7, 8, 9, 10};
-  static const Activo equipos{Seccion::AdquisicionEquipos, 'E', "Equipos auxiliares",
-                              "Elegir la forma de adquisición de los equipos auxiliares",
+  static const Activo equipos{Seccion::AdquisicionEquipos, "Equipos auxiliares",
                               12, 0, 0, 13, 14, 15, 16, 17, 18, 19, 20};
   // clang-format on
   QGroupBox* arriba = ConstruirActivo(marco, col, autocar, 300);
@@ -60,12 +54,10 @@ QGroupBox* frmCostesFijos1::ConstruirActivo(QGroupBox* marco, Columna col, const
                                             int top) {
   const bool S = col == Columna::S;
   const QChar columna = QLatin1Char(S ? 'S' : 'O');
+  const QChar letra = QLatin1Char(DatosDe(a.seccion).letra);
   const QColor fondo = S ? Colores::SubmarcoS : Colores::SubmarcoO;
   auto nombre = [&](char parte) {
-    return QStringLiteral("Frame%1%2%3")
-        .arg(columna)
-        .arg(QLatin1Char(a.letra))
-        .arg(QLatin1Char(parte));
+    return QStringLiteral("Frame%1%2%3").arg(columna).arg(letra).arg(QLatin1Char(parte));
   };
   auto alto = [](QWidget* w) { return PixelesATwips(w->height()); };
 
@@ -73,39 +65,28 @@ QGroupBox* frmCostesFijos1::ConstruirActivo(QGroupBox* marco, Columna col, const
                                  S ? kActivoS : kActivoO);
 
   // Forma de adquisición: los dos botones uno al lado del otro, bajo el título del marco.
-  const QString opcion = QStringLiteral("Option%1%2").arg(columna).arg(QLatin1Char(a.letra));
   QGroupBox* forma =
-      NuevaPareja(activo, a.seccion, col, nombre('C'), opcion, QStringLiteral("Compra"),
-                  QStringLiteral("Otra forma (alquiler, ...)"), QString::fromUtf8(a.ayuda),
-                  kInterior, kPrimeraFila, kAnchoInterior, 600);
+      NuevaPareja(activo, a.seccion, col, "C", kInterior, kPrimeraFila, kAnchoInterior, 600);
   forma->setTitle(QStringLiteral("Forma de adquisición"));
+  const QString opcion = QStringLiteral("Option%1%2").arg(columna).arg(letra);
   forma->findChild<QAbstractButton*>(opcion + QStringLiteral("(1)"))
       ->setGeometry(RectTwips(240, 250, 1260, 285));
   forma->findChild<QAbstractButton*>(opcion + QStringLiteral("(2)"))
       ->setGeometry(RectTwips(1620, 250, 3000, 285));
 
-  // Filas de los marcos interiores. Una subfila lleva delante un guion y va sangrada; el
-  // campo se centra en la altura del rótulo, que puede ocupar varias líneas.
+  // Filas de los marcos interiores; una subfila lleva delante un guion y va sangrada.
+  constexpr PasoFilas kPaso{.separacion = 75, .minimo = kFila};
+  auto cifra = [](int i) { return std::vector<CampoFila>{{i, kCifra, kAnchoCifra}}; };
   auto encabezado = [&](QGroupBox* m, int& y, const QString& texto) {
-    QLabel* l = NuevaEtiqueta(m, texto, kRotulo, y, kCifra - kRotulo - 120);
-    QFont negrita = l->font();
-    negrita.setBold(true);
-    l->setFont(negrita);
+    PonerNegrita(NuevaEtiqueta(m, texto, kRotulo, y, kCifra - kRotulo - 120));
     y += kFila - 45;
   };
-  auto fila = [&](QGroupBox* m, int& y, const QString& rotulo, int indice, bool guion,
-                  int porcentaje = 0) {
-    const int x = guion ? kSangria : kRotulo;
-    QLabel* r = NuevaEtiqueta(m, rotulo, x, y, (porcentaje ? kPorcentaje : kCifra) - 120 - x);
-    const int altoRotulo = alto(r);
-    const int arriba = y + std::max(0, (altoRotulo - 285) / 2);
-    if (guion) {
-      NuevaEtiqueta(m, QStringLiteral("-"), kRotulo, y, kAnchoGuion, 285,
-                    Qt::AlignLeft | (altoRotulo > 285 ? Qt::AlignTop : Qt::AlignVCenter));
-    }
-    if (porcentaje) NuevoCampo(m, col, porcentaje, kPorcentaje, arriba, kAnchoPorcentaje);
-    NuevoCampo(m, col, indice, kCifra, arriba, kAnchoCifra);
-    y += std::max(altoRotulo + 75, kFila);
+  auto fila = [&](QGroupBox* m, int& y, const QString& rotulo, int indice) {
+    NuevaFila(m, col, y, kPaso, rotulo, kRotulo, kCifra - 120 - kRotulo, cifra(indice));
+  };
+  auto subfila = [&](QGroupBox* m, int& y, const QString& rotulo, int indice) {
+    NuevaFila(m, col, y, kPaso, rotulo, kSangria, kCifra - 120 - kSangria, cifra(indice), kRotulo,
+              kAnchoGuion);
   };
 
   const int interior = kPrimeraFila + alto(forma) + kSeparacion;
@@ -114,20 +95,21 @@ QGroupBox* frmCostesFijos1::ConstruirActivo(QGroupBox* marco, Columna col, const
   amortizacion->setObjectName(nombre('A'));
   int y = kPrimeraFila;
   encabezado(amortizacion, y, QStringLiteral("Valor de adquisición:"));
-  fila(amortizacion, y, QStringLiteral("Precio de adquisición sin IVA (Euros)"), a.precio, true);
+  subfila(amortizacion, y, QStringLiteral("Precio de adquisición sin IVA (Euros)"), a.precio);
   if (a.neumaticos) {
-    fila(amortizacion, y,
-         QStringLiteral("Valor sin IVA de los neumáticos en el momento de la compra del autocar "
-                        "(% sobre el precio actual de los mismos)"),
-         a.neumaticos, true);
-    fila(amortizacion, y, QStringLiteral("Precio de adquisición sin neumáticos y sin IVA (Euros)"),
-         a.sinNeumaticos, true);
+    subfila(amortizacion, y,
+            QStringLiteral("Valor sin IVA de los neumáticos en el momento de la compra del autocar "
+                           "(% sobre el precio actual de los mismos)"),
+            a.neumaticos);
+    subfila(amortizacion, y,
+            QStringLiteral("Precio de adquisición sin neumáticos y sin IVA (Euros)"),
+            a.sinNeumaticos);
   }
-  fila(amortizacion, y, QStringLiteral("Vida útil (años)"), a.vida, false);
+  fila(amortizacion, y, QStringLiteral("Vida útil (años)"), a.vida);
   encabezado(amortizacion, y, QStringLiteral("Valor residual:"));
-  fila(amortizacion, y, QStringLiteral("Valor residual sobre precio de adquisición (%)"),
-       a.residualPorcentaje, true);
-  fila(amortizacion, y, QStringLiteral("Valor residual sin IVA (Euros)"), a.residual, true);
+  subfila(amortizacion, y, QStringLiteral("Valor residual sobre precio de adquisición (%)"),
+          a.residualPorcentaje);
+  subfila(amortizacion, y, QStringLiteral("Valor residual sin IVA (Euros)"), a.residual);
   AjustarAlto(amortizacion);
 
   // El coste anual ocupa el sitio de la amortización; se ve sólo con "Otra forma".
@@ -135,7 +117,7 @@ QGroupBox* frmCostesFijos1::ConstruirActivo(QGroupBox* marco, Columna col, const
                                      kInterior, interior, kAnchoInterior, 600, fondo);
   costeAnual->setObjectName(nombre('T'));
   y = kPrimeraFila;
-  fila(costeAnual, y, QStringLiteral("Coste anual sin IVA (Euros)"), a.costeAnual, false);
+  fila(costeAnual, y, QStringLiteral("Coste anual sin IVA (Euros)"), a.costeAnual);
   AjustarAlto(costeAnual);
   costeAnual->hide();
 
@@ -152,10 +134,12 @@ QGroupBox* frmCostesFijos1::ConstruirActivo(QGroupBox* marco, Columna col, const
   NuevaEtiqueta(financiacion, QStringLiteral("Euros"), kCifra, y, kAnchoCifra, altoEncabezado,
                 Qt::AlignHCenter | Qt::AlignBottom);
   y += altoEncabezado + 30;
-  fila(financiacion, y, QStringLiteral("Capital a financiar"), a.financiado, false,
-       a.financiadoPorcentaje);
-  fila(financiacion, y, QStringLiteral("Periodo de financiación (años)"), a.periodo, false);
-  fila(financiacion, y, QStringLiteral("Interés anual de la financiación (%)"), a.interes, false);
+  NuevaFila(financiacion, col, y, kPaso, QStringLiteral("Capital a financiar"), kRotulo,
+            kPorcentaje - 120 - kRotulo,
+            {{a.financiadoPorcentaje, kPorcentaje, kAnchoPorcentaje},
+             {a.financiado, kCifra, kAnchoCifra}});
+  fila(financiacion, y, QStringLiteral("Periodo de financiación (años)"), a.periodo);
+  fila(financiacion, y, QStringLiteral("Interés anual de la financiación (%)"), a.interes);
   AjustarAlto(financiacion);
 
   AjustarAlto(activo);
@@ -163,26 +147,20 @@ QGroupBox* frmCostesFijos1::ConstruirActivo(QGroupBox* marco, Columna col, const
   return activo;
 }
 
-void frmCostesFijos1::FormaAdquisicion(int eleccion, QWidget* amortizacion, QWidget* financiacion,
-                                       QWidget* costeAnual) {
-  const bool compra = eleccion == 1;
-  if (compra) {
-    costeAnual->hide();
-    amortizacion->show();
-    financiacion->show();
-  } else {
-    amortizacion->hide();
-    financiacion->hide();
-    costeAnual->show();
-  }
-}
-
 void frmCostesFijos1::ModoAplicado(Seccion sec, Columna col, bool primeraOpcion) {
   FormularioDatos::ModoAplicado(sec, col, primeraOpcion);
   auto it = marcos_.find({sec, col});
   if (it == marcos_.end()) return;
   const MarcosActivo& m = it->second;
-  FormaAdquisicion(primeraOpcion ? 1 : 2, m.amortizacion, m.financiacion, m.costeAnual);
+  if (primeraOpcion) {
+    m.costeAnual->hide();
+    m.amortizacion->show();
+    m.financiacion->show();
+  } else {
+    m.amortizacion->hide();
+    m.financiacion->hide();
+    m.costeAnual->show();
+  }
 }
 
 }  // namespace dorvelna

@@ -15,12 +15,9 @@ class frmCostesFijos1 : public FormularioDatos {
 public:
   explicit frmCostesFijos1(QWidget* padre);
 
-  // Enseña los marcos de la forma elegida: 1 "Compra" (amortización y financiación), otra
-  // cosa "Otra forma" (coste anual). Ni recalcula ni vuelve a mostrar ningún valor: lo que
-  // queda oculto conserva su texto.
-  static void FormaAdquisicion(int eleccion, QWidget* amortizacion, QWidget* financiacion,
-                               QWidget* costeAnual);
-
+  // Enseña los marcos de la forma elegida: "Compra" (amortización y financiación) u "Otra
+  // forma" (coste anual). Ni recalcula ni vuelve a mostrar ningún valor: lo que queda oculto
+  // conserva su texto.
   void ModoAplicado(Seccion sec, Columna col, bool primeraOpcion) override;
 
 protected:

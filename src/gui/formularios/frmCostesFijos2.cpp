@@ -1,11 +1,8 @@
 #include "gui/formularios/frmCostesFijos2.h"
 
 #include <QLabel>
-#include <algorithm>
 #include <iterator>
 
-#include "gui/campos/CampoTexto.h"
-#include "gui/formularios/FabricaFormularios.h"
 #include "gui/comun/Twips.h"
 
 namespace dorvelna {
@@ -51,35 +48,21 @@ constexpr FilaImporte kFiscales[] = {
 }  // namespace
 
 frmCostesFijos2::frmCostesFijos2(QWidget* padre)
-    : FormularioDatos(Formulario::CostesFijos2, TituloFormulario(Formulario::CostesFijos2), padre) {
+    : FormularioDatos(Formulario::CostesFijos2, padre) {
   Construir(5340, 4000);
 }
 
 void frmCostesFijos2::ConstruirColumna(QGroupBox* marco, Columna col) {
   const bool S = col == Columna::S;
   const QColor fondo = S ? Colores::SubmarcoS : Colores::SubmarcoO;
-  const QString desglosado = QStringLiteral("Desglosado"), total = QStringLiteral("Total");
   auto alto = [](QWidget* w) { return PixelesATwips(w->height()); };
-  auto negrita = [](QLabel* l) {
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
+  // Fila: rótulo y campo en la columna de importes (y otro en la intermedia si lo hay).
+  constexpr PasoFilas kPaso{.separacion = 60, .minimo = kFila};
+  auto fila = [&](QGroupBox* m, int& y, const QString& rotulo, int indice, int x = kRotulo) {
+    NuevaFila(m, col, y, kPaso, rotulo, x, kCifra - 120 - x, {{indice, kCifra, kAnchoCifra}});
   };
-  // Fila: rótulo y campo en la columna de importes (y otro en la intermedia si lo hay); los
-  // campos se centran en la altura del rótulo, que puede ocupar varias líneas.
-  auto fila = [&](QGroupBox* m, int& y, const QString& rotulo, int indice, int x = kRotulo,
-                  int intermedio = 0) {
-    QLabel* r = NuevaEtiqueta(m, rotulo, x, y, (intermedio ? kMedio : kCifra) - 120 - x);
-    const int altoRotulo = alto(r);
-    const int arriba = y + std::max(0, (altoRotulo - 285) / 2);
-    if (intermedio) NuevoCampo(m, col, intermedio, kMedio, arriba, kAnchoCifra);
-    NuevoCampo(m, col, indice, kCifra, arriba, kAnchoCifra);
-    y += std::max(altoRotulo + 60, kFila);
-  };
-  auto unidad = [&](QGroupBox* m, int x, int y, const QString& texto, int altoUnidad = 240) {
-    return NuevaEtiqueta(m, texto, x, y, kAnchoCifra, altoUnidad,
-                         Qt::AlignHCenter | Qt::AlignBottom);
+  auto unidad = [&](QGroupBox* m, int x, int y, const QString& texto) {
+    NuevaEtiqueta(m, texto, x, y, kAnchoCifra, 240, Qt::AlignHCenter | Qt::AlignBottom);
   };
 
   // Personal, con sus dietas y plus de actividad.
@@ -94,16 +77,13 @@ void frmCostesFijos2::ConstruirColumna(QGroupBox* marco, Columna col) {
                       "(Seguridad Social y otros)"),
        1);
   y += 30;
-  NuevaPareja(personal, Seccion::Dietas, col,
-              S ? QStringLiteral("FrameSD") : QStringLiteral("FrameOD"),
-              S ? QStringLiteral("OptionSD") : QStringLiteral("OptionOD"), desglosado, total,
-              QStringLiteral("Elegir la forma de introducir los costes anuales de dietas y plus de "
-                             "actividad"),
-              kCifra + kAnchoCifra - kAnchoPareja, y, kAnchoPareja, kAltoPareja);
-  negrita(NuevaEtiqueta(personal, QStringLiteral("Dietas y plus de actividad:"), kRotulo, y,
-                        kCifra + kAnchoCifra - kAnchoPareja - 120 - kRotulo, kAltoPareja));
+  NuevaPareja(personal, Seccion::Dietas, col, "", kCifra + kAnchoCifra - kAnchoPareja, y,
+              kAnchoPareja, kAltoPareja);
+  PonerNegrita(NuevaEtiqueta(personal, QStringLiteral("Dietas y plus de actividad:"), kRotulo, y,
+                             kCifra + kAnchoCifra - kAnchoPareja - 120 - kRotulo, kAltoPareja));
   y += kAltoPareja + 60;
-  negrita(NuevaEtiqueta(personal, QStringLiteral("Dietas anuales:"), kRotulo, y, kCifra - 240));
+  PonerNegrita(
+      NuevaEtiqueta(personal, QStringLiteral("Dietas anuales:"), kRotulo, y, kCifra - 240));
   y += kFila - 45;
   fila(personal, y, QStringLiteral("Dieta total diaria del personal de a bordo (Euros / día)"), 3,
        kSangria);
@@ -113,8 +93,9 @@ void frmCostesFijos2::ConstruirColumna(QGroupBox* marco, Columna col) {
   unidad(personal, kMedio, y, QStringLiteral("Euros / km"));
   unidad(personal, kCifra, y, QStringLiteral("Euros"));
   y += 240;
-  fila(personal, y, QStringLiteral("Plus de actividad anual del personal de a bordo"), 7, kRotulo,
-       6);
+  NuevaFila(personal, col, y, kPaso,
+            QStringLiteral("Plus de actividad anual del personal de a bordo"), kRotulo,
+            kMedio - 120 - kRotulo, {{6, kMedio, kAnchoCifra}, {7, kCifra, kAnchoCifra}});
   fila(personal, y,
        QStringLiteral("Dietas y plus de actividad anuales del personal de a bordo (Euros)"), 8);
   AjustarAlto(personal);
@@ -122,13 +103,10 @@ void frmCostesFijos2::ConstruirColumna(QGroupBox* marco, Columna col) {
   // Seguros y costes fiscales: la pareja arriba a la izquierda, el encabezado de la columna
   // de importes a su altura y las filas del desglose con el total al final.
   int top = 300 + alto(personal) + 120;
-  auto bloque = [&](const QString& titulo, Seccion sec, const QString& marcoS,
-                    const QString& marcoO, const QString& opcionS, const QString& opcionO,
-                    const QString& ayuda, const auto& filas) {
+  auto bloque = [&](const QString& titulo, Seccion sec, const auto& filas) {
     QGroupBox* m = NuevoMarco(marco, titulo, 120, top, kAnchoSubmarco, 3000, fondo);
     int y = 300;
-    NuevaPareja(m, sec, col, S ? marcoS : marcoO, S ? opcionS : opcionO, desglosado, total, ayuda,
-                kRotulo, y, kAnchoPareja, kAltoPareja);
+    NuevaPareja(m, sec, col, "", kRotulo, y, kAnchoPareja, kAltoPareja);
     // Un poco más ancho que la columna, para que quepa en dos líneas.
     NuevaEtiqueta(m, QStringLiteral("Costes anuales (Euros)"), kCifra - 60, y, kAnchoCifra + 120,
                   kAltoPareja, Qt::AlignHCenter | Qt::AlignBottom);
@@ -141,12 +119,8 @@ void frmCostesFijos2::ConstruirColumna(QGroupBox* marco, Columna col) {
     AjustarAlto(m);
     top += alto(m) + 120;
   };
-  bloque(QStringLiteral("Seguros"), Seccion::Seguros, QStringLiteral("FrameSG"),
-         QStringLiteral("FrameOG"), QStringLiteral("OptionSG"), QStringLiteral("OptionOG"),
-         QStringLiteral("Elegir la forma de introducir los costes anuales de seguros"), kSeguros);
-  bloque(QStringLiteral("Costes fiscales"), Seccion::Fiscales, QStringLiteral("FrameSF"),
-         QStringLiteral("FrameOF"), QStringLiteral("OptionSF"), QStringLiteral("OptionOF"),
-         QStringLiteral("Elegir la forma de introducir los costes fiscales anuales"), kFiscales);
+  bloque(QStringLiteral("Seguros"), Seccion::Seguros, kSeguros);
+  bloque(QStringLiteral("Costes fiscales"), Seccion::Fiscales, kFiscales);
 }
 
 }  // namespace dorvelna

@@ -6,6 +6,7 @@
 #include "gui/ventana/Globales.h"
 #include "gui/comun/Twips.h"
 #include "gui/ventana/VentanaPrincipal.h"
+#include "nucleo/model/Formularios.h"
 
 namespace dorvelna {
 
@@ -22,7 +23,7 @@ constexpr int kCampo = 3960, kAnchoCampo = 1140;
 }  // namespace
 
 frmCostesIndirectos::frmCostesIndirectos(QWidget* padre)
-    : FormularioDatos(Formulario::CostesIndirectos, QStringLiteral("Costes Indirectos"), padre) {
+    : FormularioDatos(Formulario::CostesIndirectos, padre) {
   Construir(5340, 3840);
   PintarFondo(FrameS, Colores::SubmarcoS);
   PintarFondo(FrameO, Colores::SubmarcoO);
@@ -39,29 +40,28 @@ void frmCostesIndirectos::ConstruirColumna(QGroupBox* marco, Columna col) {
     return l;
   };
 
-  NuevaPareja(
-      marco, Seccion::Indirectos, col, S ? QStringLiteral("FrameSI1") : QStringLiteral("FrameOI1"),
-      S ? QStringLiteral("OptionSI") : QStringLiteral("OptionOI"), QStringLiteral("Desglosado"),
-      QStringLiteral("Total"),
-      QStringLiteral("Elegir la forma de introducir los costes indirectos"), 180, 300, 1500, 780);
+  NuevaPareja(marco, Seccion::Indirectos, col, "1", 180, 300, 1500, 780);
   QLabel* comentario = etiqueta(n.comentario, QStringLiteral("Comentario"), 4080, 180, 900, 240);
   comentario->setWordWrap(false);
   comentario->adjustSize();
 
   etiqueta(n.unidad, QStringLiteral("Euros"), kCampo, 1140, kAnchoCampo, 240,
            Qt::AlignHCenter | Qt::AlignBottom);
-  const QString rotulos[] = {
-      QStringLiteral("Coste anual de estructura de empresa (gestión, administración, ...) "
-                     "repercutible a este autocar"),
-      QStringLiteral("Coste anual de comercialización repercutible a este autocar"),
-      QStringLiteral("Otros costes indirectos anuales repercutibles a este autocar")};
+  const std::pair<QString, int> filas[] = {
+      {QStringLiteral("Coste anual de estructura de empresa (gestión, administración, ...) "
+                      "repercutible a este autocar"),
+       2},
+      {QStringLiteral("Coste anual de comercialización repercutible a este autocar"), 3},
+      {QStringLiteral("Otros costes indirectos anuales repercutibles a este autocar"), 4}};
+  // Un rótulo de tres líneas empuja las filas de debajo; el campo queda a media altura.
+  constexpr PasoFilas kPaso{.separacion = 60, .altoRotulo = 420, .altoMinimo = 420};
   int y = 1410;
   for (int k = 0; k < 3; ++k) {
-    // Un rótulo de tres líneas empuja las filas de debajo; el campo queda a media altura.
-    QLabel* r = etiqueta(n.rotulos[k], rotulos[k], 180, y, 3660, 420);
-    const int alto = std::max(420, PixelesATwips(r->height()));
-    NuevoCampo(marco, col, k + 2, kCampo, y + (alto - 285) / 2, kAnchoCampo);
-    y += alto + 60;
+    QLabel* r = NuevaFila(marco, col, y, kPaso, filas[k].first, 180, 3660,
+                          {{filas[k].second, kCampo, kAnchoCampo}})
+                    .rotulo;
+    r->setObjectName(QStringLiteral("Label%1").arg(n.rotulos[k]));
+    etiquetas_[n.rotulos[k]] = r;
   }
   // Bajo el comentario, que en "Total" ocupa el sitio de las tres filas (hasta 2955).
   y = std::max(y + 60, 2970);
@@ -71,9 +71,7 @@ void frmCostesIndirectos::ConstruirColumna(QGroupBox* marco, Columna col) {
   QLabel* total = etiqueta(n.rotulos[3],
                            QStringLiteral("Costes Indirectos anuales repercutibles a este autocar"),
                            180, y, 3660, 420);
-  QFont negrita = total->font();
-  negrita.setBold(true);
-  total->setFont(negrita);
+  PonerNegrita(total);
   NuevoCampo(marco, col, 5, kCampo, y + 60, kAnchoCampo);
   etiquetas_[n.unidadTotal]->hide();
   comentario->hide();
@@ -87,7 +85,7 @@ void frmCostesIndirectos::ModoAplicado(Seccion sec, Columna col, bool primeraOpc
   auto desglose = [&](bool visible) {
     for (int k = 0; k < 3; ++k) etiquetas_[n.rotulos[k]]->setVisible(visible);
     etiquetas_[n.unidad]->setVisible(visible);
-    for (int i = 2; i <= 4; ++i) Control(col, i)->setVisible(visible);
+    for (int i : DatosDe(Seccion::Indirectos).primera) Control(col, i)->setVisible(visible);
   };
   if (primeraOpcion) {
     // En la columna O no se vuelve a enseñar nada: cada lectura parte del diseño.

@@ -16,7 +16,6 @@ public:
 
   void ModoAplicado(Seccion sec, Columna col, bool primeraOpcion) override;
   void ComentarioCambiado(Columna col, const QString& texto) override;
-  QLabel* Etiqueta(int numero) const { return etiquetas_[numero]; }  // Label1 ... Label14
 
 protected:
   void ConstruirColumna(QGroupBox* marco, Columna col) override;

@@ -53,8 +53,7 @@ const MarcoUnitario kUnitarios[4] = {{8760, 1380, QColor(255, 224, 192)},
 
 }  // namespace
 
-frmResultados::frmResultados(QWidget* padre)
-    : FormularioDatos(Formulario::Resultados, QStringLiteral("Resultados"), padre) {
+frmResultados::frmResultados(QWidget* padre) : FormularioDatos(Formulario::Resultados, padre) {
   const int ancho = 3480;
   const int altoTotal = 420 + kAltoColumna + 180;
   Frame1 = new QGroupBox(this);
@@ -105,11 +104,7 @@ void frmResultados::ConstruirRotulos() {
   for (const FilaCoste& f : kFilas) {
     QLabel* r = NuevaEtiqueta(Frame4, QString::fromUtf8(f.rotulo), 120 + 240 * f.nivel, y,
                               3360 - 240 * f.nivel, 255);
-    if (f.nivel < 2) {
-      QFont negrita = r->font();
-      negrita.setBold(true);
-      r->setFont(negrita);
-    }
+    if (f.nivel < 2) PonerNegrita(r);
     y += kPasoFila;
     if (f.importe == 18) {
       NuevaEtiqueta(Frame4, QStringLiteral("(repercutidos a todos los servicios)"), 360, y, 3120,
@@ -188,10 +183,8 @@ void frmResultados::ConstruirColumna(QGroupBox* marco, Columna col) {
     QLabel* importe = nueva(marco, f.importe, 120, y, 1920);
     QLabel* parte = nueva(marco, f.porcentaje, 2160, y, 1080);
     if (f.nivel < 2) {
-      QFont negrita = importe->font();
-      negrita.setBold(true);
-      importe->setFont(negrita);
-      parte->setFont(negrita);
+      PonerNegrita(importe);
+      PonerNegrita(parte);
     }
     y += kPasoFila;
     if (f.importe == 18) y += kPasoFila;
@@ -233,10 +226,8 @@ void frmResultados::ConstruirColumna(QGroupBox* marco, Columna col) {
       QLabel* unidad = nullptr;
       if (*l.unidad) unidad = NuevaEtiqueta(caja, QString::fromUtf8(l.unidad), 2100, yy, 1080, 240);
       if (coste) {
-        QFont negrita = valor->font();
-        negrita.setBold(true);
-        valor->setFont(negrita);
-        rotulo->setFont(negrita);
+        PonerNegrita(valor);
+        PonerNegrita(rotulo);
       }
       // La columna de referencia no enseña ni viajeros-kilómetro ni C1.
       if (!S && (l.indice == 49 || l.indice == 40)) {

@@ -19,8 +19,6 @@ public:
   QGroupBox* Frame4 = nullptr;                       // columna de rótulos "Costes Anuales"
   QLabel* Resultado(Columna col, int indice) const;  // lblSR(i) / lblOR(i)
   Tarta* Dibujo(Columna col) const { return col == Columna::S ? tartaS_ : tartaO_; }
-  QLabel* Leyenda(int ranura) const { return leyendas_[ranura]; }
-  QLabel* Color(int ranura) const { return colores_[ranura]; }
 
   void MostrarResultado(Columna col, int indice, const Valor& valor) override;
   void FilasIndirectasVisibles(Columna col, bool visibles) override;

@@ -20,16 +20,9 @@ constexpr int kFila = 345;
 constexpr int kAltoCampo = 285;
 
 int ColumnaServicio(int n) { return kServicio1 + (n - 1) * kPasoServicio; }
-
-QFont Negrita(QFont f) {
-  f.setBold(true);
-  return f;
-}
 }  // namespace
 
-frmServicio::frmServicio(QWidget* padre)
-    : FormularioDatos(Formulario::Servicio, QStringLiteral("Costes de un servicio concreto"),
-                      padre) {
+frmServicio::frmServicio(QWidget* padre) : FormularioDatos(Formulario::Servicio, padre) {
   Construir(kAnchoMarco, 4800, false);
   PintarFondo(FrameS, Colores::SubmarcoO);
 }
@@ -39,7 +32,7 @@ void frmServicio::ConstruirColumna(QGroupBox* marco, Columna col) {
   auto caja = [&](const QString& texto, int left, int top, int width, int height, bool negrita) {
     QLabel* l = NuevaEtiqueta(marco, texto, left, top, width, height, Qt::AlignCenter);
     l->setFrameShape(QFrame::Box);
-    if (negrita) l->setFont(Negrita(l->font()));
+    if (negrita) PonerNegrita(l);
     PintarFondo(l, QColor(255, 255, 255));
     return l;
   };
@@ -68,7 +61,7 @@ void frmServicio::ConstruirColumna(QGroupBox* marco, Columna col) {
   for (int n = 1; n <= 5; ++n) {
     QLabel* titulo = NuevaEtiqueta(marco, QStringLiteral("Servicio %1").arg(n), ColumnaServicio(n),
                                    y, kAnchoServicio, 240, Qt::AlignHCenter | Qt::AlignBottom);
-    titulo->setFont(Negrita(titulo->font()));
+    PonerNegrita(titulo);
   }
   y += 300;
   const QString entradas[3] = {
@@ -78,13 +71,12 @@ void frmServicio::ConstruirColumna(QGroupBox* marco, Columna col) {
   for (int k = 0; k < 3; ++k) {
     NuevaEtiqueta(marco, QStringLiteral("-"), kGuion, y, kAnchoGuion, kAltoCampo,
                   Qt::AlignHCenter | Qt::AlignVCenter);
-    QLabel* r = NuevaEtiqueta(marco, entradas[k], kRotulo, y, kAnchoRotulo, kAltoCampo);
-    const int alto = PixelesATwips(r->height());
-    const int arriba = y + std::max(0, (alto - kAltoCampo) / 2);
+    std::vector<CampoFila> campos;
     for (int n = 1; n <= 5; ++n) {
-      NuevoCampo(marco, col, 6 * n - 4 + k, ColumnaServicio(n), arriba, kAnchoServicio);
+      campos.push_back({6 * n - 4 + k, ColumnaServicio(n), kAnchoServicio});
     }
-    y += std::max(alto + 60, kFila);
+    NuevaFila(marco, col, y, {.separacion = 60, .minimo = kFila}, entradas[k], kRotulo,
+              kAnchoRotulo, campos);
   }
   y += 30;
   linea(y);

@@ -6,11 +6,11 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <algorithm>
-#include <iterator>
 
 #include "gui/campos/CampoTexto.h"
 #include "gui/formularios/FormularioDatos.h"
 #include "gui/ventana/VentanaPrincipal.h"
+#include "nucleo/model/Formularios.h"
 
 namespace dorvelna {
 
@@ -20,10 +20,6 @@ FabricaImpresora& Fabrica() {
   static FabricaImpresora fabrica;
   return fabrica;
 }
-
-constexpr Formulario kEntrada[] = {Formulario::Caracteristicas, Formulario::CostesFijos1,
-                                   Formulario::CostesFijos2, Formulario::CostesVariables,
-                                   Formulario::CostesIndirectos};
 
 }  // namespace
 
@@ -102,7 +98,9 @@ void Impresion::Mandato(const QString& nombre) {
   } else if (nombre == QLatin1String("mnuPrintServicio")) {
     ImprimirServicio();
   } else if (nombre == QLatin1String("mnuPrintTodo")) {
-    for (Formulario f : kEntrada) ImprimirFormulario(f);
+    for (const DatosFormulario& d : Formularios()) {
+      if (d.entrada) ImprimirFormulario(d.formulario);
+    }
     ImprimirResultados();
     ImprimirServicio();
   }
@@ -135,8 +133,7 @@ void Impresion::ImprimirServicio() {
 CampoTexto* Impresion::CampoActivo(bool deServicio) const {
   FormularioDatos* actual = ventana_.FormActual();
   if (!actual) return nullptr;
-  const bool esEntrada =
-      std::find(std::begin(kEntrada), std::end(kEntrada), actual->Tipo()) != std::end(kEntrada);
+  const bool esEntrada = DatosDe(actual->Tipo()).entrada;
   if (deServicio ? actual->Tipo() != Formulario::Servicio : !esEntrada) return nullptr;
   auto* campo = qobject_cast<CampoTexto*>(actual->ControlActivo());
   return campo && campo->ColumnaCampo() == Columna::S ? campo : nullptr;

@@ -7,6 +7,7 @@
 #include "gui/formularios/FormularioDatos.h"
 #include "gui/ventana/Globales.h"
 #include "gui/ventana/VentanaPrincipal.h"
+#include "nucleo/model/Formularios.h"
 
 namespace dorvelna {
 
@@ -17,17 +18,7 @@ constexpr Formulario kSiete[] = {Formulario::Caracteristicas, Formulario::Costes
                                  Formulario::CostesIndirectos, Formulario::Resultados,
                                  Formulario::Servicio};
 
-Formulario FormularioDeSeccion(Seccion s) {
-  switch (s) {
-    case Seccion::AdquisicionAutocar:
-    case Seccion::AdquisicionEquipos: return Formulario::CostesFijos1;
-    case Seccion::Dietas:
-    case Seccion::Seguros:
-    case Seccion::Fiscales: return Formulario::CostesFijos2;
-    case Seccion::Indirectos: return Formulario::CostesIndirectos;
-  }
-  return Formulario::CostesFijos1;
-}
+Formulario FormularioDeSeccion(Seccion s) { return FormularioDeGrupo(DatosDe(s).grupo); }
 
 }  // namespace
 

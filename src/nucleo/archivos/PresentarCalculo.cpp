@@ -1,9 +1,9 @@
 #include "nucleo/archivos/PresentarCalculo.h"
 
 #include <array>
-#include <vector>
 
 #include "nucleo/model/Catalogo.h"
+#include "nucleo/model/Formularios.h"
 
 namespace dorvelna {
 
@@ -40,16 +40,6 @@ bool SeVacia(const Valores& v, Grupo g, int i) {
   return false;
 }
 
-// Parejas de botones de opción de cada grupo, en el orden en que se fijan.
-std::vector<std::pair<Seccion, int>> Parejas(Grupo g) {
-  switch (g) {
-    case Grupo::F1: return {{Seccion::AdquisicionAutocar, 1}, {Seccion::AdquisicionEquipos, 11}};
-    case Grupo::F2: return {{Seccion::Dietas, 2}, {Seccion::Seguros, 9}, {Seccion::Fiscales, 19}};
-    case Grupo::I: return {{Seccion::Indirectos, 1}};
-    default: return {};
-  }
-}
-
 void PresentarCampo(Calculo& calculo, Grupo g, Columna col, int i) {
   const Valores& v = calculo.Registro(col);
   if (SeVacia(v, g, i)) {
@@ -77,8 +67,9 @@ void PresentarCalculo(Calculo& calculo) {
     }
     // Fijar una opción ejecuta siempre su manejador, aunque ya estuviera elegida.
     for (Columna col : {Columna::S, Columna::O}) {
-      for (const auto& [seccion, campo] : Parejas(g)) {
-        calculo.CambiarModo(seccion, col, calculo.Registro(col)(g, campo).EsSi());
+      for (const DatosSeccion& s : Secciones()) {
+        if (s.grupo != g) continue;
+        calculo.CambiarModo(s.seccion, col, calculo.Registro(col)(g, s.modo).EsSi());
       }
     }
   }

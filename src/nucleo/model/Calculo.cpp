@@ -7,45 +7,6 @@
 
 namespace dorvelna {
 
-Formulario FormularioDeGrupo(Grupo g) {
-  switch (g) {
-    case Grupo::C: return Formulario::Caracteristicas;
-    case Grupo::F1: return Formulario::CostesFijos1;
-    case Grupo::F2: return Formulario::CostesFijos2;
-    case Grupo::V: return Formulario::CostesVariables;
-    case Grupo::I: return Formulario::CostesIndirectos;
-    case Grupo::R: return Formulario::Resultados;
-    case Grupo::SS: return Formulario::Servicio;
-  }
-  return Formulario::Caracteristicas;
-}
-
-Grupo GrupoDeFormulario(Formulario f) {
-  switch (f) {
-    case Formulario::Caracteristicas: return Grupo::C;
-    case Formulario::CostesFijos1: return Grupo::F1;
-    case Formulario::CostesFijos2: return Grupo::F2;
-    case Formulario::CostesVariables: return Grupo::V;
-    case Formulario::CostesIndirectos: return Grupo::I;
-    case Formulario::Resultados: return Grupo::R;
-    case Formulario::Servicio: return Grupo::SS;
-  }
-  return Grupo::C;
-}
-
-const char* NombreFormulario(Formulario f) {
-  switch (f) {
-    case Formulario::Caracteristicas: return "frmCaracteristicas";
-    case Formulario::CostesFijos1: return "frmCostesFijos1";
-    case Formulario::CostesFijos2: return "frmCostesFijos2";
-    case Formulario::CostesVariables: return "frmCostesVariables";
-    case Formulario::CostesIndirectos: return "frmCostesIndirectos";
-    case Formulario::Resultados: return "frmResultados";
-    case Formulario::Servicio: return "frmServicio";
-  }
-  return "";
-}
-
 Calculo::Calculo() : pantalla_(&pantallaNula_) {}
 
 Calculo::Calculo(Pantalla* pantalla) : pantalla_(pantalla ? pantalla : &pantallaNula_) {}

@@ -3,6 +3,7 @@
 #include <QString>
 #include <initializer_list>
 #include <optional>
+#include <span>
 
 #include "nucleo/model/Cifra.h"
 #include "nucleo/model/Pantalla.h"
@@ -86,7 +87,7 @@ private:
   void AplicarPorcentaje(Grupo g, Columna col, int b, int q, int r);
   void MultiplicarYSumar(Columna col, int f, int g, int p, int a, int t);
   void CalcularPlusActividad(Columna col);
-  void SumarCampos(Grupo g, Columna col, int t, std::initializer_list<int> sumandos);
+  void SumarCampos(Grupo g, Columna col, int t, std::span<const int> sumandos);
   void PrecioCarburante(Columna col);
   void CalcularReparaciones(Columna col);
 

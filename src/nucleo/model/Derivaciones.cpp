@@ -63,7 +63,7 @@ void Calculo::CalcularPlusActividad(Columna col) {
   }
 }
 
-void Calculo::SumarCampos(Grupo g, Columna col, int t, std::initializer_list<int> sumandos) {
+void Calculo::SumarCampos(Grupo g, Columna col, int t, std::span<const int> sumandos) {
   Cifra suma(0.0);
   for (int k : sumandos) suma = suma + Num(g, col, k);
   FijarSinRedondear(g, col, t, suma);

@@ -1,5 +1,6 @@
 // Calcular: mantiene los campos derivados de los formularios al día tras fijar un campo.
 #include "nucleo/model/Calculo.h"
+#include "nucleo/model/Formularios.h"
 
 namespace dorvelna {
 
@@ -91,12 +92,11 @@ void Calculo::Calcular(Formulario form, Columna col, int i) {
         }
         if (i == 3 && S) HabilitarCampos(F2, {3}, {4});
         MultiplicarYSumar(col, 3, 4, 5, 7, 8);
-      } else if ((i >= 10 && i <= 17) || i == 29 || i == 30) {
-        if (EsSi(F2, col, 9)) {
-          SumarCampos(F2, col, 18, {10, 11, 12, 13, 14, 15, 16, 17, 29, 30});
+      } else {
+        for (Seccion s : {Seccion::Seguros, Seccion::Fiscales}) {
+          const DatosSeccion& d = DatosDe(s);
+          if (EnPrimera(d, i) && EsSi(F2, col, d.modo)) SumarCampos(F2, col, d.segunda, d.primera);
         }
-      } else if (i >= 20 && i <= 27) {
-        if (EsSi(F2, col, 19)) SumarCampos(F2, col, 28, {20, 21, 22, 23, 24, 25, 26, 27});
       }
       break;
 
@@ -129,13 +129,15 @@ void Calculo::Calcular(Formulario form, Columna col, int i) {
       }
       break;
 
-    case Formulario::CostesIndirectos:
-      if (i >= 2 && i <= 4) {
-        if (EsSi(I, col, 1)) SumarCampos(I, col, 5, {2, 3, 4});
-      } else if (i == 5) {
+    case Formulario::CostesIndirectos: {
+      const DatosSeccion& d = DatosDe(Seccion::Indirectos);
+      if (EnPrimera(d, i)) {
+        if (EsSi(I, col, d.modo)) SumarCampos(I, col, d.segunda, d.primera);
+      } else if (i == d.segunda) {
         Comentario(Columna::S);
       }
       break;
+    }
 
     case Formulario::Servicio:
       if (EnBloqueServicio(i)) {

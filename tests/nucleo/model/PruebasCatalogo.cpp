@@ -1,172 +1,97 @@
 // Catálogo de campos, listas de entradas y estado inicial de un cálculo.
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
 #include "FichaPrueba.h"
+#include "nucleo/model/Redondear.h"
 
 namespace dorvelna {
 namespace {
 
 using enum Grupo;
 
-struct Fila {
-  Grupo grupo;
-  int indice;
-  Tipo tipo;
-  int decimales;
-  int caracteres;
-  Valor minimo;
-  Valor maximo;
-  Rol rol;
-};
-
-// Tipo, decimales, caracteres, límites y papel de cada campo de los cinco grupos de datos.
-const std::vector<Fila>& Tabla() {
-  static const std::vector<Fila> filas = {
-      {C, 1, Tipo::Texto, -1, 45, Valor("A"), Valor(), Rol::Entrada},
-      {C, 2, Tipo::Numero, 0, 3, Valor(10.0), Valor(200.0), Rol::Entrada},
-      {C, 3, Tipo::Numero, 2, 5, Valor(4.0), Valor(18.75), Rol::Entrada},
-      {C, 4, Tipo::Numero, 0, 1, Valor(2.0), Valor(4.0), Rol::Entrada},
-      {C, 5, Tipo::Numero, 0, 3, Valor(0.0), Valor(999.0), Rol::Entrada},
-      {C, 6, Tipo::Numero, 0, 6, Valor(0.0), Valor(29000.0), Rol::Entrada},
-      {C, 7, Tipo::Texto, -1, 10, Valor(""), Valor(), Rol::Entrada},
-      {C, 8, Tipo::Texto, -1, 45, Valor(""), Valor(), Rol::Entrada},
-      {C, 9, Tipo::Numero, 0, 7, Valor(5000.0), Valor(400000.0), Rol::Entrada},
-      {C, 10, Tipo::Numero, 1, 5, Valor(20.0), Valor(100.0), Rol::Entrada},
-      {C, 11, Tipo::Numero, 0, 7, Valor(), Valor(), Rol::Derivado},
-      {C, 12, Tipo::Numero, 1, 5, Valor(), Valor(), Rol::Derivado},
-      {C, 13, Tipo::Numero, 0, 7, Valor(), Valor(), Rol::Derivado},
-      {C, 14, Tipo::Numero, 0, 5, Valor(100.0), Valor(6000.0), Rol::Entrada},
-      {C, 15, Tipo::Numero, 1, 5, Valor(20.0), Valor(100.0), Rol::Entrada},
-      {C, 16, Tipo::Numero, 0, 5, Valor(), Valor(), Rol::Derivado},
-      {C, 17, Tipo::Numero, 1, 5, Valor(), Valor(), Rol::Derivado},
-      {C, 18, Tipo::Numero, 0, 5, Valor(), Valor(), Rol::Derivado},
-      {C, 19, Tipo::Numero, 1, 5, Valor(20.0), Valor(100.0), Rol::Entrada},
-      {C, 20, Tipo::Numero, 0, 7, Valor(), Valor(), Rol::Derivado},
-      {C, 21, Tipo::Numero, 1, 5, Valor(10.0), Valor(100.0), Rol::Entrada},
-      {C, 22, Tipo::Numero, 1, 5, Valor(), Valor(), Rol::Derivado},
-      {C, 23, Tipo::Numero, 0, 10, Valor(), Valor(), Rol::Derivado},
-      {C, 24, Tipo::Numero, 0, 3, Valor(), Valor(), Rol::Derivado},
-      {F1, 1, Tipo::Logico, -1, 0, Valor(true), Valor(true), Rol::Entrada},
-      {F1, 2, Tipo::Numero, 2, 10, Valor(3000.0), Valor(900000.0), Rol::Entrada},
-      {F1, 3, Tipo::Numero, 1, 4, Valor(0.5), Valor(35.0), Rol::Entrada},
-      {F1, 4, Tipo::Numero, 1, 4, Valor(0.0), Valor(80.0), Rol::Entrada},
-      {F1, 5, Tipo::Numero, 2, 10, Valor(), Valor(), Rol::Derivado},
-      {F1, 6, Tipo::Numero, 1, 5, Valor(0.0), Valor(125.0), Rol::Entrada},
-      {F1, 7, Tipo::Numero, 2, 10, Valor(), Valor(), Rol::Derivado},
-      {F1, 8, Tipo::Numero, 1, 4, Valor(0.5), Valor(25.0), Rol::Entrada},
-      {F1, 9, Tipo::Numero, 2, 5, Valor(0.1), Valor(25.0), Rol::Entrada},
-      {F1, 10, Tipo::Numero, 2, 10, Valor(0.0), Valor(60000.0), Rol::Entrada},
-      {F1, 11, Tipo::Logico, -1, 0, Valor(true), Valor(true), Rol::Entrada},
-      {F1, 12, Tipo::Numero, 2, 10, Valor(0.0), Valor(300000.0), Rol::Entrada},
-      {F1, 13, Tipo::Numero, 1, 4, Valor(0.5), Valor(35.0), Rol::Entrada},
-      {F1, 14, Tipo::Numero, 1, 4, Valor(0.0), Valor(80.0), Rol::Entrada},
-      {F1, 15, Tipo::Numero, 2, 10, Valor(), Valor(), Rol::Derivado},
-      {F1, 16, Tipo::Numero, 1, 5, Valor(0.0), Valor(125.0), Rol::Entrada},
-      {F1, 17, Tipo::Numero, 2, 10, Valor(), Valor(), Rol::Derivado},
-      {F1, 18, Tipo::Numero, 1, 4, Valor(0.5), Valor(25.0), Rol::Entrada},
-      {F1, 19, Tipo::Numero, 2, 5, Valor(0.1), Valor(25.0), Rol::Entrada},
-      {F1, 20, Tipo::Numero, 2, 10, Valor(0.0), Valor(60000.0), Rol::Entrada},
-      {F1, 21, Tipo::Numero, 1, 5, Valor(0.0), Valor(200.0), Rol::Entrada},
-      {F1, 22, Tipo::Numero, 2, 10, Valor(), Valor(), Rol::Derivado},
-      {F2, 1, Tipo::Numero, 2, 10, Valor(0.0), Valor(150000.0), Rol::Entrada},
-      {F2, 2, Tipo::Logico, -1, 0, Valor(true), Valor(true), Rol::Entrada},
-      {F2, 3, Tipo::Numero, 2, 6, Valor(0.0), Valor(300.0), Rol::Entrada},
-      {F2, 4, Tipo::Numero, 0, 3, Valor(0.0), Valor(366.0), Rol::Entrada},
-      {F2, 5, Tipo::Numero, 2, 10, Valor(), Valor(), Rol::Derivado},
-      {F2, 6, Tipo::Numero, 6, 8, Valor(0.0), Valor(0.5), Rol::Entrada},
-      {F2, 7, Tipo::Numero, 2, 10, Valor(), Valor(), Rol::Derivado},
-      {F2, 8, Tipo::Numero, 2, 10, Valor(0.0), Valor(100000.0), Rol::EntradaSiTotal},
-      {F2, 9, Tipo::Logico, -1, 0, Valor(true), Valor(true), Rol::Entrada},
-      {F2, 10, Tipo::Numero, 2, 9, Valor(0.0), Valor(15000.0), Rol::Entrada},
-      {F2, 11, Tipo::Numero, 2, 9, Valor(0.0), Valor(30000.0), Rol::Entrada},
-      {F2, 12, Tipo::Numero, 2, 9, Valor(0.0), Valor(30000.0), Rol::Entrada},
-      {F2, 13, Tipo::Numero, 2, 9, Valor(0.0), Valor(5000.0), Rol::Entrada},
-      {F2, 14, Tipo::Numero, 2, 9, Valor(0.0), Valor(1500.0), Rol::Entrada},
-      {F2, 15, Tipo::Numero, 2, 9, Valor(0.0), Valor(5000.0), Rol::Entrada},
-      {F2, 16, Tipo::Numero, 2, 9, Valor(0.0), Valor(30000.0), Rol::Entrada},
-      {F2, 17, Tipo::Numero, 2, 9, Valor(0.0), Valor(30000.0), Rol::Entrada},
-      {F2, 18, Tipo::Numero, 2, 9, Valor(0.0), Valor(100000.0), Rol::EntradaSiTotal},
-      {F2, 19, Tipo::Logico, -1, 0, Valor(true), Valor(true), Rol::Entrada},
-      {F2, 20, Tipo::Numero, 2, 8, Valor(0.0), Valor(1500.0), Rol::Entrada},
-      {F2, 21, Tipo::Numero, 2, 8, Valor(0.0), Valor(1500.0), Rol::Entrada},
-      {F2, 22, Tipo::Numero, 2, 8, Valor(0.0), Valor(3000.0), Rol::Entrada},
-      {F2, 23, Tipo::Numero, 2, 8, Valor(0.0), Valor(3000.0), Rol::Entrada},
-      {F2, 24, Tipo::Numero, 2, 8, Valor(0.0), Valor(1500.0), Rol::Entrada},
-      {F2, 25, Tipo::Numero, 2, 8, Valor(0.0), Valor(10000.0), Rol::Entrada},
-      {F2, 26, Tipo::Numero, 2, 8, Valor(0.0), Valor(10000.0), Rol::Entrada},
-      {F2, 27, Tipo::Numero, 2, 9, Valor(0.0), Valor(10000.0), Rol::Entrada},
-      {F2, 28, Tipo::Numero, 2, 9, Valor(0.0), Valor(30000.0), Rol::EntradaSiTotal},
-      {F2, 29, Tipo::Numero, 2, 9, Valor(0.0), Valor(3000.0), Rol::Entrada},
-      {F2, 30, Tipo::Numero, 2, 9, Valor(0.0), Valor(2000.0), Rol::Entrada},
-      {V, 1, Tipo::Numero, 4, 6, Valor(0.1), Valor(5.0), Rol::Entrada},
-      {V, 2, Tipo::Numero, 1, 5, Valor(0.0), Valor(60.0), Rol::Derivado},
-      {V, 3, Tipo::Numero, 4, 6, Valor(0.0), Valor(5.0), Rol::Entrada},
-      {V, 4, Tipo::Numero, 1, 4, Valor(0.0), Valor(40.0), Rol::Entrada},
-      {V, 5, Tipo::Numero, 4, 6, Valor(), Valor(), Rol::Derivado},
-      {V, 6, Tipo::Numero, 7, 9, Valor(), Valor(), Rol::Derivado},
-      {V, 7, Tipo::Numero, 1, 4, Valor(3.0), Valor(99.9), Rol::Entrada},
-      {V, 8, Tipo::Numero, 0, 1, Valor(0.0), Valor(6.0), Rol::Entrada},
-      {V, 9, Tipo::Numero, 2, 8, Valor(30.0), Valor(5000.0), Rol::Entrada},
-      {V, 10, Tipo::Numero, 0, 7, Valor(10000.0), Valor(400000.0), Rol::Entrada},
-      {V, 11, Tipo::Numero, 0, 1, Valor(0.0), Valor(6.0), Rol::Entrada},
-      {V, 12, Tipo::Numero, 2, 8, Valor(30.0), Valor(5000.0), Rol::Entrada},
-      {V, 13, Tipo::Numero, 0, 7, Valor(10000.0), Valor(400000.0), Rol::Entrada},
-      {V, 14, Tipo::Numero, 0, 1, Valor(0.0), Valor(6.0), Rol::Entrada},
-      {V, 15, Tipo::Numero, 2, 8, Valor(30.0), Valor(5000.0), Rol::Entrada},
-      {V, 16, Tipo::Numero, 0, 7, Valor(10000.0), Valor(400000.0), Rol::Entrada},
-      {V, 17, Tipo::Numero, 6, 8, Valor(0.0), Valor(1.0), Rol::Entrada},
-      {V, 18, Tipo::Numero, 2, 9, Valor(), Valor(), Rol::Derivado},
-      {V, 19, Tipo::Numero, 2, 9, Valor(0.0), Valor(50000.0), Rol::Entrada},
-      {V, 20, Tipo::Numero, 4, 6, Valor(0.0), Valor(0.6), Rol::Entrada},
-      {V, 21, Tipo::Numero, 2, 9, Valor(0.0), Valor(15000.0), Rol::Entrada},
-      {I, 1, Tipo::Logico, -1, 0, Valor(true), Valor(true), Rol::Entrada},
-      {I, 2, Tipo::Numero, 2, 9, Valor(0.0), Valor(30000.0), Rol::Entrada},
-      {I, 3, Tipo::Numero, 2, 9, Valor(0.0), Valor(30000.0), Rol::Entrada},
-      {I, 4, Tipo::Numero, 2, 9, Valor(0.0), Valor(30000.0), Rol::Entrada},
-      {I, 5, Tipo::Numero, 2, 9, Valor(0.0), Valor(90000.0), Rol::EntradaSiTotal},
-  };
-  return filas;
+// Cifras de la parte entera de x (al menos una).
+int CifrasEnteras(double x) {
+  int n = 1;
+  for (double resto = std::fabs(x); resto >= 10; resto /= 10) ++n;
+  return n;
 }
 
-TEST(Catalogo, CadaCampoDeLosGruposDeDatos) {
-  int revisados = 0;
-  for (const Fila& f : Tabla()) {
-    SCOPED_TRACE(std::string(CodigoGrupo(f.grupo)) + "(" + std::to_string(f.indice) + ")");
-    const DefinicionCampo& c = Campo(f.grupo, f.indice);
-    EXPECT_EQ(c.grupo, f.grupo);
-    EXPECT_EQ(c.indice, f.indice);
-    EXPECT_EQ(c.tipo, f.tipo);
-    if (f.tipo != Tipo::Logico) {
-      EXPECT_EQ(c.decimales, f.decimales);
-      EXPECT_EQ(Decimales(f.grupo, f.indice), f.decimales);
+// Lo que debe cumplir cada campo del catálogo, sea cual sea.
+TEST(Catalogo, CadaCampoEsCoherente) {
+  for (Grupo g : kGrupos) {
+    for (int i = 1; i <= TamanoGrupo(g); ++i) {
+      SCOPED_TRACE(std::string(CodigoGrupo(g)) + "(" + std::to_string(i) + ")");
+      const DefinicionCampo& c = Campo(g, i);
+      EXPECT_EQ(c.grupo, g);
+      EXPECT_EQ(c.indice, i);
+      EXPECT_STRNE(c.significado, "");
+      const bool entrada = c.rol != Rol::Derivado;
+      EXPECT_EQ(EsEntrada(g, i), entrada);
+      // Sólo las entradas llevan ayuda en la columna S, y la llevan todas salvo los sí/no.
+      EXPECT_EQ(*c.ayuda != '\0', entrada && c.tipo != Tipo::Logico);
+      EXPECT_EQ(*c.derivacion == '\0', c.rol == Rol::Entrada);
+      switch (c.tipo) {
+        case Tipo::Logico:
+          EXPECT_EQ(c.decimales, -1);
+          EXPECT_EQ(c.minimo, Valor(true));
+          EXPECT_EQ(c.maximo, Valor(true));
+          break;
+        case Tipo::Texto:
+          EXPECT_EQ(c.decimales, -1);
+          EXPECT_GT(c.caracteres, 0);
+          EXPECT_TRUE(c.minimo.EsTexto());
+          EXPECT_TRUE(c.maximo.EsVacio());
+          break;
+        case Tipo::Numero: {
+          EXPECT_GE(c.decimales, 0);
+          EXPECT_LE(c.decimales, 7);
+          EXPECT_EQ(Decimales(g, i), c.decimales);
+          if (!entrada && !(g == V && i == 2)) {
+            // Sin límites, salvo el descuento en %, cuyos límites se aplican a V(3).
+            EXPECT_TRUE(c.minimo.EsVacio() && c.maximo.EsVacio());
+            break;
+          }
+          ASSERT_TRUE(c.minimo.EsNumero() && c.maximo.EsNumero());
+          const double mn = c.minimo.Numero(), mx = c.maximo.Numero();
+          EXPECT_GE(mn, 0);
+          EXPECT_LT(mn, mx);
+          // Los límites se escriben con los decimales del campo y el máximo cabe en los
+          // caracteres que se pueden teclear.
+          for (double x : {mn, mx}) EXPECT_EQ(Redondear(x, c.decimales), x);
+          if (entrada) {
+            EXPECT_LE(CifrasEnteras(mx) + (c.decimales ? c.decimales + 1 : 0), c.caracteres);
+          }
+          break;
+        }
+      }
     }
-    if (f.rol != Rol::Derivado) {
-      EXPECT_EQ(c.caracteres, f.caracteres);
-    }
-    EXPECT_EQ(c.minimo, f.minimo);
-    EXPECT_EQ(c.maximo, f.maximo);
-    EXPECT_EQ(c.rol, f.rol);
-    ++revisados;
   }
-  EXPECT_EQ(revisados, 24 + 22 + 30 + 21 + 5);
 }
 
-TEST(Catalogo, ResultadosSinLimitesYConSusDecimales) {
-  for (int i = 1; i <= 49; ++i) {
-    SCOPED_TRACE("R(" + std::to_string(i) + ")");
-    const DefinicionCampo& c = Campo(R, i);
-    EXPECT_EQ(c.tipo, Tipo::Numero);
-    EXPECT_EQ(c.rol, Rol::Derivado);
-    EXPECT_TRUE(c.minimo.EsVacio());
-    EXPECT_TRUE(c.maximo.EsVacio());
-    if (i == 20) continue;
-    int dec = 2;
-    if (i >= 21 && i <= 39) dec = 1;
-    else if (i == 40) dec = 5;
-    else if ((i >= 41 && i <= 44) || i == 49) dec = 0;
-    else if (i == 45 || i == 47) dec = 4;
-    EXPECT_EQ(c.decimales, dec);
+// Algunos campos tal como los define el catálogo de la ficha.
+TEST(Catalogo, ValoresDeAlgunosCampos) {
+  const DefinicionCampo& descripcion = Campo(C, 1);
+  EXPECT_EQ(descripcion.tipo, Tipo::Texto);
+  EXPECT_EQ(descripcion.caracteres, 45);
+  EXPECT_EQ(descripcion.minimo, Valor("A"));
+  const DefinicionCampo& longitud = Campo(C, 3);
+  EXPECT_EQ(longitud.decimales, 2);
+  EXPECT_EQ(longitud.caracteres, 5);
+  EXPECT_EQ(longitud.minimo, Valor(4.0));
+  EXPECT_EQ(longitud.maximo, Valor(18.75));
+  EXPECT_EQ(Campo(F2, 6).decimales, 6);
+  EXPECT_EQ(Campo(F2, 6).maximo, Valor(0.5));
+  EXPECT_EQ(Campo(V, 2).rol, Rol::Derivado);
+  EXPECT_EQ(Campo(V, 2).maximo, Valor(60.0));
+  EXPECT_EQ(Campo(V, 6).decimales, 7);
+  EXPECT_EQ(Campo(I, 5).rol, Rol::EntradaSiTotal);
+  EXPECT_EQ(Campo(I, 5).maximo, Valor(90000.0));
+  for (auto [i, d] : {std::pair{18, 2}, {21, 1}, {40, 5}, {41, 0}, {45, 4}, {46, 2}, {49, 0}}) {
+    EXPECT_EQ(Decimales(R, i), d) << "R(" << i << ")";
   }
 }
 
@@ -174,59 +99,37 @@ TEST(Catalogo, BloquesDeServicio) {
   const DefinicionCampo& precio = Campo(SS, 1);
   EXPECT_EQ(precio.decimales, 5);
   EXPECT_EQ(precio.rol, Rol::Derivado);
-  EXPECT_FALSE(EsEntrada(SS, 1));
-  for (int n = 1; n <= 5; ++n) {
-    SCOPED_TRACE("servicio " + std::to_string(n));
-    const int b = 6 * n - 4;
-    struct {
-      int indice, dec, car;
-      double max;
-    } entradas[] = {{b, 2, 9, 50000}, {b + 1, 1, 9, 400000}, {b + 2, 2, 8, 6000}};
-    for (const auto& e : entradas) {
-      const DefinicionCampo& c = Campo(SS, e.indice);
-      EXPECT_EQ(c.rol, Rol::Entrada) << e.indice;
-      EXPECT_EQ(c.decimales, e.dec) << e.indice;
-      EXPECT_EQ(c.caracteres, e.car) << e.indice;
-      EXPECT_EQ(c.minimo, Valor(0.0)) << e.indice;
-      EXPECT_EQ(c.maximo, Valor(e.max)) << e.indice;
-    }
-    for (int i = b + 3; i <= b + 5; ++i) {
-      const DefinicionCampo& c = Campo(SS, i);
-      EXPECT_EQ(c.rol, Rol::Derivado) << i;
-      EXPECT_EQ(c.decimales, 2) << i;
-      EXPECT_TRUE(c.minimo.EsVacio()) << i;
-      EXPECT_TRUE(c.maximo.EsVacio()) << i;
+  // Los cinco bloques son iguales: tres entradas y tres precios.
+  for (int n = 2; n <= 5; ++n) {
+    for (int k = 0; k < 6; ++k) {
+      const DefinicionCampo& uno = Campo(SS, 2 + k);
+      const DefinicionCampo& otro = Campo(SS, 6 * n - 4 + k);
+      EXPECT_EQ(otro.rol, uno.rol) << otro.indice;
+      EXPECT_EQ(otro.decimales, uno.decimales) << otro.indice;
+      EXPECT_EQ(otro.maximo, uno.maximo) << otro.indice;
     }
   }
+  EXPECT_EQ(Campo(SS, 3).maximo, Valor(400000.0));
+  EXPECT_EQ(Campo(SS, 4).decimales, 2);
+  EXPECT_EQ(Campo(SS, 5).rol, Rol::Derivado);
 }
 
 TEST(Catalogo, ListasDeEntradas) {
-  auto lista = [](Grupo g) {
+  // Cada lista va en orden de índice; un archivo guarda las dos columnas y dos fechas.
+  int entradas = 0;
+  for (Grupo g : kGruposArchivo) {
     const auto e = Entradas(g);
-    return std::vector<int>(e.begin(), e.end());
-  };
-  EXPECT_EQ(lista(C), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 14, 15, 19, 21}));
-  EXPECT_EQ(lista(F1),
-            (std::vector<int>{1, 2, 3, 4, 6, 8, 9, 10, 11, 12, 13, 14, 16, 18, 19, 20, 21}));
-  EXPECT_EQ(lista(F2), (std::vector<int>{1,  2,  3,  4,  6,  8,  9,  10, 11, 12, 13, 14, 15, 16,
-                                         17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30}));
-  EXPECT_EQ(lista(V),
-            (std::vector<int>{1, 3, 4, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 19, 20, 21}));
-  EXPECT_EQ(lista(I), (std::vector<int>{1, 2, 3, 4, 5}));
-  EXPECT_EQ(lista(SS), (std::vector<int>{2, 3, 4, 8, 9, 10, 14, 15, 16, 20, 21, 22, 26, 27, 28}));
-
+    EXPECT_TRUE(std::is_sorted(e.begin(), e.end())) << CodigoGrupo(g);
+    entradas += static_cast<int>(e.size());
+  }
+  EXPECT_EQ(2 * entradas + 2, 194);
+  EXPECT_TRUE(Entradas(R).empty());
+  EXPECT_EQ(Entradas(C).size(), 14u);
+  EXPECT_EQ(Entradas(C).back(), 21);
   // Los totales que sólo se teclean en "Total" se guardan igual que las demás entradas.
   for (auto [g, i] : {std::pair{F2, 8}, {F2, 18}, {F2, 28}, {I, 5}}) EXPECT_TRUE(EsEntrada(g, i));
   EXPECT_FALSE(EsEntrada(C, 11));
-  EXPECT_FALSE(EsEntrada(V, 2));
   EXPECT_FALSE(EsEntrada(SS, 17));
-  // Cada campo que no es derivado está en su lista, y al revés.
-  for (Grupo g : kGruposArchivo) {
-    for (int i = 1; i <= TamanoGrupo(g); ++i) {
-      EXPECT_EQ(EsEntrada(g, i), Campo(g, i).rol != Rol::Derivado)
-          << CodigoGrupo(g) << "(" << i << ")";
-    }
-  }
 }
 
 class Inicio : public ConCalculo {};
