@@ -11,11 +11,9 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
-#include "nucleo/entrada/Formato.h"
+#include "gui/comun/Carpetas.h"
 #include "gui/formularios/FormularioDatos.h"
 #include "gui/ventana/Arranque.h"
-#include "gui/comun/Carpetas.h"
-#include "gui/ventana/Globales.h"
 #include "gui/ventana/VentanaPrincipal.h"
 
 using namespace dorvelna;
@@ -46,8 +44,7 @@ bool MostrarVentana(VentanaPrincipal& ventana) {
 
 void VentanaConNueva(benchmark::State& estado) {
   for (auto _ : estado) {
-    Calculo calculo;
-    VentanaPrincipal ventana(calculo);
+    VentanaPrincipal ventana;
     if (!MostrarVentana(ventana)) {
       estado.SkipWithError("frmNueva no se ve");
       return;
@@ -62,8 +59,7 @@ void VentanaConNueva(benchmark::State& estado) {
 BENCHMARK(VentanaConNueva)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 void ClicEnClase(benchmark::State& estado) {
-  Calculo calculo;
-  VentanaPrincipal ventana(calculo);
+  VentanaPrincipal ventana;
   ventana.show();
   ventana.Cargar(false);
   Asentar();
@@ -103,11 +99,9 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication aplicacion(argc, argv);
   PrepararAplicacion(aplicacion);
-  SeparadorDecimal = ObtenerSeparadorDecimal();
   FijarCarpetaPrograma(QCoreApplication::applicationDirPath());
   {
-    Calculo calculo;
-    VentanaPrincipal ventana(calculo);
+    VentanaPrincipal ventana;
     if (!MostrarVentana(ventana)) return 1;
     primerArranqueMs = static_cast<double>(reloj.nsecsElapsed()) / 1e6;
   }

@@ -8,11 +8,10 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
-#include "nucleo/archivos/LeerArchivo.h"
-#include "gui/formularios/FormularioDatos.h"
 #include "gui/comun/Carpetas.h"
-#include "gui/ventana/Globales.h"
+#include "gui/formularios/FormularioDatos.h"
 #include "gui/ventana/VentanaPrincipal.h"
+#include "nucleo/archivos/LeerArchivo.h"
 
 using namespace dorvelna;
 
@@ -41,15 +40,14 @@ double MegasPico() {
 }
 
 struct Escena {
-  Calculo calculo;
-  VentanaPrincipal ventana{calculo};
+  VentanaPrincipal ventana;
   Escena() {
     ventana.show();
     ventana.Cargar(false);
     Asentar();
   }
   bool Abrir() {
-    if (LeerArchivo(calculo, RutaClase())) return false;
+    if (LeerArchivo(ventana.Datos(), RutaClase())) return false;
     ventana.CargarPatillas();
     Asentar();
     for (Formulario f : kSiete) {
@@ -128,7 +126,6 @@ int main(int argc, char** argv) {
   aplicacion.setFont(letra);
   QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
   FijarCarpetaPrograma(QCoreApplication::applicationDirPath());
-  SeparadorDecimal = QLocale().decimalPoint();
   benchmark::Initialize(&argc, argv);
   Escena e;
   escena = &e;

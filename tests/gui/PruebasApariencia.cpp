@@ -81,7 +81,8 @@ TEST(Apariencia, LosDialogosSeVenEnterosYOrdenados) {
     d.Preparar(m.texto, m.titulo);
     Revisar(&d, m.archivo);
   }
-  frmPreguntaGrabar pregunta({});
+  bool cancelado = true;
+  frmPreguntaGrabar pregunta(cancelado, {});
   pregunta.setWindowTitle(QStringLiteral("Salir"));
   Revisar(&pregunta, QStringLiteral("dialogos-pregunta.png"));
   frmSplash presentacion;

@@ -1,6 +1,5 @@
 // Abrir y grabar cálculos con frmArchivo, GrabarArchivo y la pregunta de grabar, con la
 // ventana principal de verdad.
-#include "comun/DispositivoQueFalla.h"
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -16,15 +15,15 @@
 
 #include "Modales.h"
 #include "VentanaPrueba.h"
+#include "comun/DispositivoQueFalla.h"
+#include "gui/archivo/frmArchivo.h"
+#include "gui/archivo/frmTipoVeh.h"
+#include "gui/comun/Carpetas.h"
+#include "gui/comun/Twips.h"
 #include "gui/comun/frmMensaje.h"
 #include "gui/comun/frmPreguntaGrabar.h"
 #include "nucleo/archivos/EscribirArchivo.h"
 #include "nucleo/archivos/LeerArchivo.h"
-#include "gui/archivo/frmArchivo.h"
-#include "gui/archivo/frmTipoVeh.h"
-#include "gui/comun/Carpetas.h"
-#include "gui/ventana/Globales.h"
-#include "gui/comun/Twips.h"
 
 namespace dorvelna {
 namespace {
@@ -282,7 +281,7 @@ TEST_F(PruebaArchivo, AbrirUnCalculoGrabadoDesdeNuevaYDesdeElMenu) {
                EXPECT_EQ(texto->text(), QStringLiteral("a.dvn"));
                ClicEnArchivo(d, QStringLiteral("b.dvn"), true);
              });
-  EXPECT_EQ(NombreArchivo, calculos + "/b.dvn");
+  EXPECT_EQ(Estado().NombreArchivo, calculos + "/b.dvn");
   EXPECT_EQ(Texto("TextSC(1)"), QStringLiteral("Autocar B"));
   EXPECT_TRUE(ventana->Patillas()->isVisible());
   EXPECT_FALSE(ventana->HayCambios());
@@ -290,7 +289,7 @@ TEST_F(PruebaArchivo, AbrirUnCalculoGrabadoDesdeNuevaYDesdeElMenu) {
   EXPECT_FALSE(ventana->Accion("mnuFileOpen")->isEnabled());
 
   Pulsar("cmbCerrar");
-  EXPECT_TRUE(NombreArchivo.isEmpty());
+  EXPECT_TRUE(Estado().NombreArchivo.isEmpty());
   ASSERT_TRUE(ventana->Accion("mnuFileOpen")->isEnabled());
   ConDialogo([&] { ventana->Accion("mnuFileOpen")->trigger(); },
              [&](frmArchivo& d) {
@@ -304,7 +303,7 @@ TEST_F(PruebaArchivo, AbrirUnCalculoGrabadoDesdeNuevaYDesdeElMenu) {
                Aceptar(d);
              });
   EXPECT_EQ(Texto("TextSC(1)"), QStringLiteral("Autocar A"));
-  EXPECT_EQ(NombreArchivo, calculos + "/a.dvn");
+  EXPECT_EQ(Estado().NombreArchivo, calculos + "/a.dvn");
   EXPECT_TRUE(mensajes.isEmpty()) << mensajes.join(' ').toStdString();
 }
 
@@ -316,7 +315,7 @@ TEST_F(PruebaArchivo, GrabarConNombreYDespuesSinDialogo) {
   EscribirCopia(calculos + "/otro.dvn", 0, QStringLiteral("Otro"));
   AbrirClase(1);
   ASSERT_TRUE(ventana->Patillas()->isVisible());
-  EXPECT_TRUE(NombreArchivo.isEmpty());
+  EXPECT_TRUE(Estado().NombreArchivo.isEmpty());
   Teclear(QStringLiteral("TextSC(9)"), QStringLiteral("123456"));
   ASSERT_TRUE(ventana->HayCambios());
 
@@ -346,7 +345,7 @@ TEST_F(PruebaArchivo, GrabarConNombreYDespuesSinDialogo) {
   recoger = true;
   const QString ruta = calculos + QStringLiteral("/mi cálculo.dvn");
   EXPECT_EQ(mensajes, QStringList{"Grabar|" + aviso});
-  EXPECT_EQ(NombreArchivo, ruta);
+  EXPECT_EQ(Estado().NombreArchivo, ruta);
   EXPECT_FALSE(ventana->HayCambios());
   Calculo leido;
   ASSERT_FALSE(LeerArchivo(leido, ruta));
@@ -361,7 +360,7 @@ TEST_F(PruebaArchivo, GrabarConNombreYDespuesSinDialogo) {
   EXPECT_EQ(Ultimo(), QStringLiteral("Grabar|El archivo se ha grabado."));
   ASSERT_FALSE(LeerArchivo(leido, ruta));
   EXPECT_EQ(leido.ValoresS.C[9], Valor(234567.0));
-  EXPECT_EQ(NombreArchivo, ruta);
+  EXPECT_EQ(Estado().NombreArchivo, ruta);
   EXPECT_FALSE(ventana->HayCambios());
 
   ConDialogo([&] { ventana->Accion("mnuFileSaveAs")->trigger(); },
@@ -369,11 +368,11 @@ TEST_F(PruebaArchivo, GrabarConNombreYDespuesSinDialogo) {
                Escribir(d, QStringLiteral("copia"));
                Aceptar(d);
              });
-  EXPECT_EQ(NombreArchivo, calculos + "/copia.dvn");
+  EXPECT_EQ(Estado().NombreArchivo, calculos + "/copia.dvn");
   EXPECT_EQ(QDir(calculos).entryList(QDir::Files),
             QStringList({"copia.dvn", "mi cálculo.dvn", "otro.dvn"}));
   Pulsar("cmbCerrar");
-  EXPECT_TRUE(NombreArchivo.isEmpty());
+  EXPECT_TRUE(Estado().NombreArchivo.isEmpty());
   EXPECT_FALSE(ventana->Patillas()->isVisible());
 }
 
@@ -400,7 +399,7 @@ TEST_F(PruebaArchivo, NombresRechazadosYExtensionDoble) {
                Aceptar(d);
              });
   EXPECT_EQ(Contenido(calculos + "/Autocar.dvn"), viejo);
-  EXPECT_EQ(NombreArchivo, calculos + "/doble.dvn.dvn");
+  EXPECT_EQ(Estado().NombreArchivo, calculos + "/doble.dvn.dvn");
   EXPECT_EQ(QDir(calculos).entryList(QDir::Files),
             QStringList({"Autocar.dvn", "doble.dvn.dvn"}));
 }
@@ -436,7 +435,7 @@ TEST_F(PruebaArchivo, FallosAlGrabarDejanElDialogoAbierto) {
                EXPECT_EQ(mensajes.size(), 4);
                QTest::mouseClick(En<QPushButton>(d, "cmbCancelar"), Qt::LeftButton);
              });
-  EXPECT_TRUE(NombreArchivo.isEmpty());
+  EXPECT_TRUE(Estado().NombreArchivo.isEmpty());
   EXPECT_EQ(QDir(calculos).entryList(QDir::Files | QDir::Hidden), QStringList());
   EXPECT_TRUE(ventana->HayCambios());
   EXPECT_EQ(ventana->Datos().ValoresGrabados, grabados);
@@ -476,7 +475,7 @@ TEST_F(PruebaArchivo, FallosAlAbrirDejanElDialogoAbierto) {
              });
   EXPECT_EQ(mensajes.size(), 2);
   EXPECT_EQ(Texto("TextSC(1)"), QStringLiteral("Bueno"));
-  EXPECT_EQ(NombreArchivo, calculos + "/c_bueno.dvn");
+  EXPECT_EQ(Estado().NombreArchivo, calculos + "/c_bueno.dvn");
 }
 
 // Sin "Cálculos" el diálogo empieza en la carpeta del programa; aquí no hay ningún .dvn, el
@@ -559,7 +558,7 @@ TEST_F(PruebaArchivo, UnidadesYCarpetas) {
                Aceptar(d);
              });
   EXPECT_EQ(mensajes.size(), 1);
-  EXPECT_EQ(NombreArchivo, calculos + "/sub/dentro.dvn");
+  EXPECT_EQ(Estado().NombreArchivo, calculos + "/sub/dentro.dvn");
   EXPECT_EQ(Texto("TextSC(1)"), QStringLiteral("Dentro"));
 }
 
@@ -604,7 +603,7 @@ TEST_F(PruebaArchivo, SiEnLaPreguntaNoPierdeElTrabajo) {
       EXPECT_EQ(d.windowTitle(), QStringLiteral("Guardar archivo"));
       QTest::mouseClick(En<QPushButton>(d, "cmbCancelar"), Qt::LeftButton);
     });
-    EXPECT_TRUE(Cancelado);
+    EXPECT_TRUE(Estado().Cancelado);
     EXPECT_TRUE(ventana->isVisible());
     EXPECT_TRUE(ventana->Patillas()->isVisible());
     EXPECT_TRUE(ventana->HayCambios());
@@ -622,7 +621,7 @@ TEST_F(PruebaArchivo, SiEnLaPreguntaNoPierdeElTrabajo) {
                Escribir(d, QStringLiteral("nuevo"));
                Aceptar(d);
              });
-  EXPECT_FALSE(Cancelado);
+  EXPECT_FALSE(Estado().Cancelado);
   EXPECT_FALSE(ventana->Patillas()->isVisible());
   Calculo leido;
   ASSERT_FALSE(LeerArchivo(leido, calculos + "/nuevo.dvn"));
@@ -641,7 +640,7 @@ TEST_F(PruebaArchivo, SiEnLaPreguntaNoPierdeElTrabajo) {
   Pulsar("cmbCerrar");
   EXPECT_EQ(mensajes, QStringList{"Grabar|El archivo se ha grabado."});
   EXPECT_FALSE(ventana->Patillas()->isVisible());
-  EXPECT_TRUE(NombreArchivo.isEmpty());
+  EXPECT_TRUE(Estado().NombreArchivo.isEmpty());
   ASSERT_FALSE(LeerArchivo(leido, calculos + "/nuevo.dvn"));
   EXPECT_EQ(leido.ValoresS.C[9], Valor(87654.0));
 }
@@ -659,7 +658,7 @@ TEST_F(PruebaArchivo, GrabacionQueFallaNoPierdeNada) {
                                          QStringLiteral("trabajo.dvn"));
                Aceptar(d);
              });
-  ASSERT_EQ(NombreArchivo, ruta);
+  ASSERT_EQ(Estado().NombreArchivo, ruta);
   const QByteArray antes = Contenido(ruta);
   Teclear(QStringLiteral("TextSC(9)"), QStringLiteral("77777"));
   for (qint64 n : {qint64(0), qint64(100), qint64(antes.size() - 1)}) {
@@ -679,11 +678,11 @@ TEST_F(PruebaArchivo, GrabacionQueFallaNoPierdeNada) {
     if (titulo == QLatin1String("Cerrar")) Pulsar("cmbCerrar");
     else ventana->close();
     EXPECT_EQ(mensajes, QStringList{"Error|Archivo en mal estado."});
-    EXPECT_TRUE(Cancelado);
+    EXPECT_TRUE(Estado().Cancelado);
     EXPECT_TRUE(ventana->isVisible());
     EXPECT_TRUE(ventana->Patillas()->isVisible());
     EXPECT_EQ(Contenido(ruta), antes);
-    EXPECT_EQ(NombreArchivo, ruta);
+    EXPECT_EQ(Estado().NombreArchivo, ruta);
   }
   EXPECT_EQ(QDir(calculos).entryList(QDir::Files | QDir::Hidden), QStringList{"trabajo.dvn"});
   EXPECT_EQ(ventana->Datos().ValoresS.C[9], Valor(77777.0));

@@ -169,7 +169,7 @@ TEST_F(PruebasImpresion, ElValorSinConfirmarSaleEnSuHojaYElCampoSigueEnEdicion) 
     Imprimir("mnuPrintCaracteristicas");
   }
   // Confirmado antes de imprimir: guardado y, en la hoja, con su formato.
-  EXPECT_EQ(calculo.ValoresS(Grupo::C, 9).ComoNumero().value_or(-1), 123456.0);
+  EXPECT_EQ(Datos().ValoresS(Grupo::C, 9).ComoNumero().value_or(-1), 123456.0);
   EXPECT_TRUE(TextoPagina(pdf_, 1).contains(QStringLiteral("123.456")));
   // Y de nuevo en edición: sin formato, con el foco, y se confirma al salir.
   EXPECT_TRUE(km->hasFocus());
@@ -183,7 +183,7 @@ TEST_F(PruebasImpresion, ElValorSinConfirmarSaleEnSuHojaYElCampoSigueEnEdicion) 
 TEST_F(PruebasImpresion, UnValorFueraDeLimitesAvisaYSeImprimeElAnterior) {
   auto* km = Hijo<CampoTexto>(QStringLiteral("TextSC(9)"));
   ASSERT_NE(km, nullptr);
-  const auto anterior = calculo.ValoresS(Grupo::C, 9);
+  const auto anterior = Datos().ValoresS(Grupo::C, 9);
   ASSERT_TRUE(anterior.ComoNumero().has_value());
   Teclear(QStringLiteral("TextSC(9)"), QStringLiteral("7"));
   bool avisado = false;
@@ -191,7 +191,7 @@ TEST_F(PruebasImpresion, UnValorFueraDeLimitesAvisaYSeImprimeElAnterior) {
                  [&](QWidget*) { avisado = true; });
   Imprimir("mnuPrintCaracteristicas");
   EXPECT_TRUE(avisado);
-  EXPECT_EQ(calculo.ValoresS(Grupo::C, 9), anterior);
+  EXPECT_EQ(Datos().ValoresS(Grupo::C, 9), anterior);
   ASSERT_EQ(ContarPaginas(pdf_), 1);
   const QString hoja = TextoPagina(pdf_, 1);
   EXPECT_TRUE(hoja.contains(QLocale().toString(*anterior.ComoNumero(), 'f', 0)))
@@ -253,7 +253,7 @@ TEST_F(PruebasImpresion, SinImpresoraNoPasaNadaPeroElCampoSeConfirma) {
   // Se pidió la impresora una vez, no había, y las siete hojas se saltaron sin aviso.
   EXPECT_EQ(trabajos_, 1);
   EXPECT_FALSE(QFile::exists(pdf_));
-  EXPECT_EQ(calculo.ValoresS(Grupo::C, 9).ComoNumero().value_or(-1), 250000.0);
+  EXPECT_EQ(Datos().ValoresS(Grupo::C, 9).ComoNumero().value_or(-1), 250000.0);
   EXPECT_TRUE(km->EnEdicion());
   EXPECT_EQ(km->text(), QStringLiteral("250000"));
   EXPECT_TRUE(ventana->isVisible());

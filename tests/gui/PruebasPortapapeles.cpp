@@ -110,7 +110,7 @@ TEST_P(PruebaPortapapeles, PegarSinTextoBorraLaSeleccion) {
 TEST_P(PruebaPortapapeles, LasLetrasPegadasLleganAlCampoYSeDescartanAlSalir) {
   pruebas::GuardiaModal guardia;
   QLineEdit* campo = Preparar(QStringLiteral("TextSC(9)"), QString(), 0, 0);
-  const double antes = calculo.ValoresS(Grupo::C, 9).Numero();
+  const double antes = Datos().ValoresS(Grupo::C, 9).Numero();
   ASSERT_NE(antes, 150000.0);
   QTest::keyClick(campo, Qt::Key_A);  // tecleada, la letra no entra
   EXPECT_TRUE(campo->text().isEmpty());
@@ -118,9 +118,9 @@ TEST_P(PruebaPortapapeles, LasLetrasPegadasLleganAlCampoYSeDescartanAlSalir) {
   Editar('V');
   EXPECT_EQ(campo->text(), QStringLiteral("150a000"));
   EXPECT_TRUE(campo->hasFocus());
-  EXPECT_EQ(calculo.ValoresS(Grupo::C, 9).Numero(), antes);  // aún sin confirmar
+  EXPECT_EQ(Datos().ValoresS(Grupo::C, 9).Numero(), antes);  // aún sin confirmar
   QTest::keyClick(campo, Qt::Key_Tab);
-  EXPECT_EQ(calculo.ValoresS(Grupo::C, 9).Numero(), 150000.0);
+  EXPECT_EQ(Datos().ValoresS(Grupo::C, 9).Numero(), 150000.0);
   EXPECT_EQ(campo->text(), QStringLiteral("150.000"));
   EXPECT_FALSE(guardia.Disparada());
 }

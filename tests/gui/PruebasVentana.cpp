@@ -16,12 +16,11 @@
 #include "Modales.h"
 #include "VentanaPrueba.h"
 #include "gui/campos/CampoTexto.h"
-#include "nucleo/entrada/Formato.h"
 #include "gui/comun/frmPreguntaGrabar.h"
-#include "nucleo/archivos/EscribirArchivo.h"
 #include "gui/formularios/FormularioDatos.h"
+#include "nucleo/archivos/EscribirArchivo.h"
+#include "nucleo/entrada/Formato.h"
 #include "nucleo/model/Catalogo.h"
-#include "gui/ventana/Globales.h"
 
 namespace dorvelna {
 namespace {
@@ -45,9 +44,7 @@ protected:
   CampoTexto* CampoO(int i) const {
     return qobject_cast<CampoTexto*>(Campo(QStringLiteral("TextOC(%1)").arg(i)));
   }
-  double NumeroS(int i) const {
-    return calculo.ValoresS(Grupo::C, i).ComoNumero().value_or(-1);
-  }
+  double NumeroS(int i) const { return Datos().ValoresS(Grupo::C, i).ComoNumero().value_or(-1); }
 
   // Teclea en el campo (con el foco) y sale de él con Tab.
   void Teclear(CampoTexto* campo, const QString& teclas, bool salir = true) {
@@ -94,8 +91,8 @@ TEST_F(PruebaVentana, CadaClaseLlenaLasDosColumnasConSusFechas) {
 
     // Las dos columnas muestran la clase (S = O en el Calibrario), formateada.
     for (int i : {2, 3, 9, 10, 11, 14}) {
-      const QString esperado = FormatearValor(calculo.ValoresS(Grupo::C, i),
-                                              Decimales(Grupo::C, i), MostrarCeros);
+      const QString esperado = FormatearValor(Datos().ValoresS(Grupo::C, i), Decimales(Grupo::C, i),
+                                              EstadoPrograma::MostrarCeros);
       EXPECT_FALSE(esperado.isEmpty()) << i;
       EXPECT_EQ(CampoS(i)->text(), esperado) << i;
       EXPECT_EQ(CampoO(i)->text(), esperado) << i;
@@ -179,7 +176,7 @@ TEST_F(PruebaVentana, ComaDecimalPuntoRechazadoYSegundoSeparadorRechazado) {
   const double porcentaje = NumeroS(10);
   EXPECT_EQ(NumeroS(11), std::round(123456 * porcentaje / 100));
   EXPECT_EQ(NumeroS(13), 123456 - NumeroS(11));
-  EXPECT_EQ(CampoS(11)->text(), FormatearValor(calculo.ValoresS(Grupo::C, 11), 0, false));
+  EXPECT_EQ(CampoS(11)->text(), FormatearValor(Datos().ValoresS(Grupo::C, 11), 0, false));
   // Al salir se ve agrupado.
   QTest::keyClick(km, Qt::Key_Tab);
   EXPECT_EQ(km->text(), QStringLiteral("123.456"));
@@ -215,10 +212,10 @@ TEST_F(PruebaVentana, UnValorFueraDeLimitesSeRechazaConSuMensajeYVuelveElAnterio
 TEST_F(PruebaVentana, UnaDiferenciaQueNoSeVeConLosDecimalesDelCampoNoEsUnCambio) {
   AbrirClase(0);
   ASSERT_EQ(Decimales(Grupo::C, 3), 2);
-  const double guardado = calculo.ValoresGrabados(Grupo::C, 3).Numero();
-  calculo.ValoresS(Grupo::C, 3) = Valor(guardado + 0.001);
+  const double guardado = Datos().ValoresGrabados(Grupo::C, 3).Numero();
+  Datos().ValoresS(Grupo::C, 3) = Valor(guardado + 0.001);
   EXPECT_FALSE(ventana->HayCambios());
-  calculo.ValoresS(Grupo::C, 3) = Valor(guardado + 0.01);
+  Datos().ValoresS(Grupo::C, 3) = Valor(guardado + 0.01);
   EXPECT_TRUE(ventana->HayCambios());
 }
 
@@ -232,7 +229,7 @@ TEST_F(PruebaVentana, LaPreguntaAlCerrarRespetaCadaRespuesta) {
                  [](QWidget* d) { EXPECT_EQ(d->windowTitle(), QStringLiteral("Cerrar")); });
   ventana->Accion(QStringLiteral("mnuCerrar"))->trigger();
   EXPECT_TRUE(ventana->Patillas()->isVisible());
-  EXPECT_TRUE(Cancelado);
+  EXPECT_TRUE(Estado().Cancelado);
 
   ResponderModal(QStringLiteral("frmPreguntaGrabar"), QString(), {},
                  [](QWidget* d) { d->close(); });
@@ -251,7 +248,7 @@ TEST_F(PruebaVentana, LaPreguntaAlCerrarRespetaCadaRespuesta) {
   ventana->Accion(QStringLiteral("mnuCerrar"))->trigger();
   QApplication::processEvents();
   EXPECT_FALSE(ventana->Patillas()->isVisible());
-  EXPECT_FALSE(Cancelado);
+  EXPECT_FALSE(Estado().Cancelado);
   EXPECT_FALSE(ventana->HayCambios());
   EXPECT_TRUE(Visible(QStringLiteral("mnuNuevo")));
 }
@@ -345,9 +342,9 @@ TEST_F(PruebaVentana, TeclasAlAzarEnCadaCampoNuncaDejanUnValorFueraDeLimites) {
       QApplication::processEvents();
       vigia.stop();
       if (rechazado) ++rechazos;
-      const Valor& v = calculo.ValoresS(Grupo::C, i);
-      const Valor& mn = calculo.Minimos(Grupo::C, i);
-      const Valor& mx = calculo.Maximos(Grupo::C, i);
+      const Valor& v = Datos().ValoresS(Grupo::C, i);
+      const Valor& mn = Datos().Minimos(Grupo::C, i);
+      const Valor& mx = Datos().Maximos(Grupo::C, i);
       if (v.EsTexto()) {
         EXPECT_GE(v.Texto().trimmed().size(), mn.Texto().size());
       } else if (i != 19 || v.ComoNumero() != 0.0) {

@@ -8,23 +8,16 @@
 
 #include "gui/archivo/frmTipoVeh.h"
 #include "gui/comun/Carpetas.h"
-#include "gui/ventana/Globales.h"
 
 namespace dorvelna::pruebas {
 
-void VentanaPrueba::SetUp() {
-  FijarCarpetaPrograma(QCoreApplication::applicationDirPath());
-  NombreArchivo.clear();
-  MostrarCeros = false;
-  SeparadorDecimal = QLocale().decimalPoint();
-}
+void VentanaPrueba::SetUp() { FijarCarpetaPrograma(QCoreApplication::applicationDirPath()); }
 
 void VentanaPrueba::TearDown() {
   // Sin close(): la ventana no pregunta nada al destruirse.
   ventana.reset();
   QApplication::processEvents();
   FijarCarpetaPrograma(QCoreApplication::applicationDirPath());
-  NombreArchivo.clear();
 }
 
 QString VentanaPrueba::CarpetaTemporal(bool copiarCalibrario) {
@@ -42,7 +35,7 @@ QString VentanaPrueba::CarpetaTemporal(bool copiarCalibrario) {
 }
 
 void VentanaPrueba::AbrirVentana() {
-  ventana = std::make_unique<VentanaPrincipal>(calculo);
+  ventana = std::make_unique<VentanaPrincipal>();
   ventana->show();
   ventana->Cargar(false);
   QApplication::setActiveWindow(ventana.get());

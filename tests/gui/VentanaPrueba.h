@@ -39,10 +39,12 @@ protected:
     return ventana ? ventana->findChild<T*>(nombre) : nullptr;
   }
   QLineEdit* Campo(const QString& nombre) const { return Hijo<QLineEdit>(nombre); }
+  // El cálculo de la ventana y el estado del programa que lo tiene.
+  Calculo& Datos() const { return ventana->Datos(); }
+  EstadoPrograma& Estado() const { return ventana->Estado(); }
   // Lleva el foco al control (ventana activa) y espera a que lo tenga.
   void Enfocar(QWidget* w) const;
 
-  Calculo calculo;
   std::unique_ptr<VentanaPrincipal> ventana;
   std::unique_ptr<QTemporaryDir> temporal;
 };

@@ -59,8 +59,7 @@ QString HacerCapturas(const QString& carpetaPrograma, const QString& carpetaImag
   });
 
   QString error;
-  Calculo calculo;
-  VentanaPrincipal ventana(calculo);
+  VentanaPrincipal ventana;
   ventana.show();
   ventana.Cargar(false);
 
@@ -85,7 +84,7 @@ QString HacerCapturas(const QString& carpetaPrograma, const QString& carpetaImag
         Formulario::CostesVariables, Formulario::CostesIndirectos, Formulario::Resultados,
         Formulario::Servicio}) {
     ventana.ActivarFormulario(f);
-    if (f == Formulario::Servicio) PonerServiciosDeEjemplo(calculo);
+    if (f == Formulario::Servicio) PonerServiciosDeEjemplo(ventana.Datos());
     if (!Guardar(ventana.FormActual(), imagenes, QString::fromLatin1(NombreFormulario(f)), error)) {
       return error;
     }

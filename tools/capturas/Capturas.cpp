@@ -9,10 +9,8 @@
 #include <QTextStream>
 #include <map>
 
-#include "nucleo/entrada/Formato.h"
-#include "gui/ventana/Arranque.h"
 #include "gui/comun/Carpetas.h"
-#include "gui/ventana/Globales.h"
+#include "gui/ventana/Arranque.h"
 #include "gui/ventana/VentanaPrincipal.h"
 
 using namespace dorvelna;
@@ -20,7 +18,6 @@ using namespace dorvelna;
 int main(int argc, char** argv) {
   QApplication aplicacion(argc, argv);
   PrepararAplicacion(aplicacion);
-  SeparadorDecimal = ObtenerSeparadorDecimal();
   QTextStream error(stderr);
   const QStringList argumentos = aplicacion.arguments().mid(1);
   if (argumentos.isEmpty()) {
@@ -43,7 +40,7 @@ int main(int argc, char** argv) {
     for (const auto& [nombre, f] : formularios) pedidos << nombre;
   }
 
-  VentanaPrincipal ventana(Programa());
+  VentanaPrincipal ventana;
   ventana.show();
   ventana.Cargar(false);
   ventana.MostrarTipoVeh();

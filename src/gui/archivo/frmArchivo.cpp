@@ -14,12 +14,11 @@
 #include <QStorageInfo>
 #include <QTreeView>
 
-#include "gui/comun/frmMensaje.h"
-#include "nucleo/archivos/LeerArchivo.h"
 #include "gui/comun/Carpetas.h"
-#include "gui/ventana/Globales.h"
 #include "gui/comun/Twips.h"
+#include "gui/comun/frmMensaje.h"
 #include "gui/ventana/VentanaPrincipal.h"
+#include "nucleo/archivos/LeerArchivo.h"
 
 namespace dorvelna {
 
@@ -333,7 +332,7 @@ void frmArchivo::AceptarAbrir(const QString& ruta) {
     MostrarMensaje(MensajeFallo(*fallo), QStringLiteral("Error"));
     return;
   }
-  NombreArchivo = ruta;
+  ventana_->Estado().NombreArchivo = ruta;
   VentanaPrincipal* ventana = ventana_;
   accept();
   ventana->CargarPatillas();
@@ -362,7 +361,7 @@ void frmArchivo::AceptarGrabar(const QString& ruta) {
     MostrarMensaje(MensajeFallo(*fallo), QStringLiteral("Error"));
     return;
   }
-  NombreArchivo = destino;
+  ventana_->Estado().NombreArchivo = destino;
   const QString aviso = QStringLiteral("El archivo se ha grabado en: \r\n") +
                         QDir::toNativeSeparators(Unir(carpeta_, QString())) +
                         QStringLiteral("\r\n\r\nCon el nombre: \r\n") + texto + kExtension;

@@ -9,8 +9,6 @@
 
 namespace dorvelna {
 
-QString ArchivoAyuda;
-
 namespace {
 
 struct ArchivoDeMandato {
@@ -49,7 +47,7 @@ VentanaAyuda* MostrarAyuda(QWidget* duena, const QString& ruta) {
   return ventana;
 }
 
-void MandatoAyuda(QWidget* duena, const QString& mandato) {
+void MandatoAyuda(QWidget* duena, const QString& mandato, QString& ArchivoAyuda) {
   for (const ArchivoDeMandato& a : kArchivos) {
     if (mandato != QLatin1String(a.mandato)) continue;
     ArchivoAyuda = CarpetaPrograma() + QString::fromUtf8(a.archivo);

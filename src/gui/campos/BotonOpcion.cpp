@@ -1,24 +1,16 @@
 #include "gui/campos/BotonOpcion.h"
 
-#include "gui/formularios/FormularioDatos.h"
-#include "gui/ventana/Globales.h"
-#include "gui/ventana/VentanaPrincipal.h"
-
 namespace dorvelna {
 
-BotonOpcion::BotonOpcion(FormularioDatos* form, const QString& nombre, int indice,
-                         const QString& texto, QWidget* padre)
-    : QRadioButton(texto, padre), form_(form), indice_(indice) {
+BotonOpcion::BotonOpcion(const QString& nombre, int indice, const QString& texto, QWidget* padre)
+    : QRadioButton(texto, padre), indice_(indice) {
   setObjectName(QStringLiteral("%1(%2)").arg(nombre).arg(indice));
 }
 
 void BotonOpcion::focusInEvent(QFocusEvent* e) {
   QRadioButton::focusInEvent(e);
-  form_->RecordarActivo(this);
-  if (Principal && Principal->FormActual() == form_) {
-    Principal->MoverScrollV(form_);
-    Principal->MoverScrollH(form_);
-  }
+  emit activado();
+  emit enfocado();
 }
 
 }  // namespace dorvelna

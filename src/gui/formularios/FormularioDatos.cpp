@@ -2,18 +2,12 @@
 
 #include <QApplication>
 
-#include "gui/campos/CampoTexto.h"
 #include "gui/campos/BotonOpcion.h"
-#include "gui/ventana/Globales.h"
-#include "gui/ventana/VentanaPrincipal.h"
-#include "nucleo/model/Catalogo.h"
+#include "gui/campos/CampoTexto.h"
 #include "gui/comun/Twips.h"
+#include "nucleo/model/Catalogo.h"
 
 namespace dorvelna {
-
-QColor Colores::Entrada() { return QApplication::palette().color(QPalette::Active, QPalette::Base); }
-
-QColor Colores::Calculado() { return QColor(168, 168, 168); }
 
 void PintarFondo(QWidget* w, const QColor& color) {
   QPalette p = w->palette();
@@ -22,8 +16,9 @@ void PintarFondo(QWidget* w, const QColor& color) {
   w->setAutoFillBackground(true);
 }
 
-FormularioDatos::FormularioDatos(Formulario tipo, const QString& titulo, QWidget* padre)
-    : QWidget(padre), tipo_(tipo), titulo_(titulo) {
+FormularioDatos::FormularioDatos(Formulario tipo, const QString& titulo, Calculo& calculo,
+                                 EdicionCampos& edicion, QWidget* padre)
+    : QWidget(padre), tipo_(tipo), titulo_(titulo), calculo_(calculo), edicion_(edicion) {
   setObjectName(QString::fromLatin1(NombreFormulario(tipo)));
 }
 
@@ -89,9 +84,17 @@ QWidget* FormularioDatos::ControlActivo() const {
 
 CampoTexto* FormularioDatos::NuevoCampo(QWidget* contenedor, Columna col, int indice, int left,
                                         int top, int width, int height) {
-  auto* campo = new CampoTexto(this, GrupoDatos(), col, indice, contenedor);
+  auto* campo = new CampoTexto(edicion_, tipo_, GrupoDatos(), col, indice, contenedor);
   campo->setGeometry(RectTwips(left, top, width, height));
   (col == Columna::S ? camposS_ : camposO_)[indice] = campo;
+  connect(campo, &CampoTexto::activado, this, [this, campo] { RecordarActivo(campo); });
+  // La columna O no se edita: sus campos sólo se recuerdan como activos.
+  if (col == Columna::S) {
+    connect(campo, &CampoTexto::enfocado, this, &FormularioDatos::controlEnfocado);
+    connect(campo, &CampoTexto::tecleado, this, &FormularioDatos::campoTecleado);
+    connect(campo, &CampoTexto::paginaPedida, this, &FormularioDatos::paginaPedida);
+    connect(campo, &CampoTexto::valorRechazado, this, &FormularioDatos::valorRechazado);
+  }
   return campo;
 }
 
@@ -137,14 +140,15 @@ QGroupBox* FormularioDatos::NuevaPareja(QWidget* contenedor, Seccion sec, Column
   const int alto = (height - 120) / 2;
   std::array<QAbstractButton*, 2> botones{};
   for (int k = 1; k <= 2; ++k) {
-    auto* boton = new BotonOpcion(this, opcion, k, k == 1 ? texto1 : texto2, caja);
+    auto* boton = new BotonOpcion(opcion, k, k == 1 ? texto1 : texto2, caja);
     boton->setGeometry(RectTwips(120, 60 + (k - 1) * alto, width - 180, alto));
     boton->setEnabled(S);
     boton->setAutoExclusive(true);
+    connect(boton, &BotonOpcion::activado, this, [this, boton] { RecordarActivo(boton); });
+    connect(boton, &BotonOpcion::enfocado, this, &FormularioDatos::controlEnfocado);
     if (S) {
-      connect(boton, &QAbstractButton::clicked, this, [this, sec, k] {
-        Principal->Datos().CambiarModo(sec, Columna::S, k == 1);
-      });
+      connect(boton, &QAbstractButton::clicked, this,
+              [this, sec, k] { calculo_.CambiarModo(sec, Columna::S, k == 1); });
     }
     botones[k - 1] = boton;
   }

@@ -2,8 +2,9 @@
 
 namespace dorvelna {
 
-FormularioSinCampos::FormularioSinCampos(Formulario tipo, const QString& titulo, QWidget* padre)
-    : FormularioDatos(tipo, titulo, padre) {
+FormularioSinCampos::FormularioSinCampos(Formulario tipo, const QString& titulo, Calculo& calculo,
+                                         EdicionCampos& edicion, QWidget* padre)
+    : FormularioDatos(tipo, titulo, calculo, edicion, padre) {
   Construir(5340, 4000, tipo != Formulario::Servicio);
 }
 

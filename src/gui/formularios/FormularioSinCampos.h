@@ -8,7 +8,8 @@ namespace dorvelna {
 class FormularioSinCampos : public FormularioDatos {
   Q_OBJECT
 public:
-  FormularioSinCampos(Formulario tipo, const QString& titulo, QWidget* padre);
+  FormularioSinCampos(Formulario tipo, const QString& titulo, Calculo& calculo,
+                      EdicionCampos& edicion, QWidget* padre);
 
 protected:
   void ConstruirColumna(QGroupBox*, Columna) override {}

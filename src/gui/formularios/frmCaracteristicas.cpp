@@ -15,9 +15,10 @@ constexpr int kAnchoSubmarco = 5100;
 constexpr int kFila = 345;
 }  // namespace
 
-frmCaracteristicas::frmCaracteristicas(QWidget* padre)
+frmCaracteristicas::frmCaracteristicas(Calculo& calculo, EdicionCampos& edicion, QWidget* padre)
     : FormularioDatos(Formulario::Caracteristicas,
-                      QStringLiteral("Características Técnicas y de Explotación"), padre) {
+                      QStringLiteral("Características Técnicas y de Explotación"), calculo, edicion,
+                      padre) {
   Construir(5340, 7935);
 }
 

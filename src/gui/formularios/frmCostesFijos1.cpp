@@ -38,8 +38,9 @@ constexpr int kPrimeraFila = 300, kFila = 345, kSeparacion = 90;
 
 }  // namespace
 
-frmCostesFijos1::frmCostesFijos1(QWidget* padre)
-    : FormularioDatos(Formulario::CostesFijos1, TituloFormulario(Formulario::CostesFijos1), padre) {
+frmCostesFijos1::frmCostesFijos1(Calculo& calculo, EdicionCampos& edicion, QWidget* padre)
+    : FormularioDatos(Formulario::CostesFijos1, TituloFormulario(Formulario::CostesFijos1), calculo,
+                      edicion, padre) {
   Construir(5340, 4000);
 }
 

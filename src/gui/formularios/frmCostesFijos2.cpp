@@ -50,8 +50,9 @@ constexpr FilaImporte kFiscales[] = {
 
 }  // namespace
 
-frmCostesFijos2::frmCostesFijos2(QWidget* padre)
-    : FormularioDatos(Formulario::CostesFijos2, TituloFormulario(Formulario::CostesFijos2), padre) {
+frmCostesFijos2::frmCostesFijos2(Calculo& calculo, EdicionCampos& edicion, QWidget* padre)
+    : FormularioDatos(Formulario::CostesFijos2, TituloFormulario(Formulario::CostesFijos2), calculo,
+                      edicion, padre) {
   Construir(5340, 4000);
 }
 

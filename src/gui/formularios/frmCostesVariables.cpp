@@ -24,9 +24,10 @@ QFont Negrita(QFont f) {
 }
 }  // namespace
 
-frmCostesVariables::frmCostesVariables(QWidget* padre)
+frmCostesVariables::frmCostesVariables(Calculo& calculo, EdicionCampos& edicion, QWidget* padre)
     : FormularioDatos(Formulario::CostesVariables,
-                      QStringLiteral("Carburante, Urea, Neumáticos, Reparaciones, ..."), padre) {
+                      QStringLiteral("Carburante, Urea, Neumáticos, Reparaciones, ..."), calculo,
+                      edicion, padre) {
   Construir(5340, 7000);
 }
 

@@ -4,9 +4,7 @@
 #include <QEvent>
 
 #include "gui/campos/CampoTexto.h"
-#include "gui/ventana/Globales.h"
 #include "gui/comun/Twips.h"
-#include "gui/ventana/VentanaPrincipal.h"
 
 namespace dorvelna {
 
@@ -27,9 +25,9 @@ QFont Negrita(QFont f) {
 }
 }  // namespace
 
-frmServicio::frmServicio(QWidget* padre)
+frmServicio::frmServicio(Calculo& calculo, EdicionCampos& edicion, QWidget* padre)
     : FormularioDatos(Formulario::Servicio, QStringLiteral("Costes de un servicio concreto"),
-                      padre) {
+                      calculo, edicion, padre) {
   Construir(kAnchoMarco, 4800, false);
   PintarFondo(FrameS, Colores::SubmarcoO);
 }
@@ -108,13 +106,10 @@ void frmServicio::ConstruirColumna(QGroupBox* marco, Columna col) {
   }
 }
 
-void frmServicio::Revisar() {
-  if (Principal) Principal->Datos().Revisar();
-}
+void frmServicio::Revisar() { Datos().Revisar(); }
 
 void frmServicio::Refrescar() {
-  if (!Principal) return;
-  Principal->Datos().Actualizar();
+  Datos().Actualizar();
   Revisar();
 }
 

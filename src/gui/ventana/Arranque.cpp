@@ -2,11 +2,9 @@
 
 #include <QApplication>
 
-#include "nucleo/entrada/Formato.h"
 #include "gui/comun/Dibujos.h"
-#include "gui/ventana/Globales.h"
-#include "gui/ventana/VentanaPrincipal.h"
 #include "gui/comun/frmSplash.h"
+#include "gui/ventana/VentanaPrincipal.h"
 
 namespace dorvelna {
 
@@ -24,12 +22,9 @@ void PrepararAplicacion(QApplication& aplicacion) {
 
 int Main(QApplication& aplicacion, bool conPresentacion) {
   PrepararAplicacion(aplicacion);
-  NombreArchivo.clear();
-  SeparadorDecimal = ObtenerSeparadorDecimal();
-  MostrarCeros = false;
   if (conPresentacion) MostrarPresentacion();
 
-  VentanaPrincipal ventana(Programa());
+  VentanaPrincipal ventana;
   ventana.show();
   ventana.Cargar();
   return aplicacion.exec();

@@ -7,11 +7,9 @@
 #include <QTextStream>
 #include <QTimer>
 
-#include "nucleo/entrada/Formato.h"
 #include "gui/archivo/frmTipoVeh.h"
-#include "gui/ventana/Arranque.h"
 #include "gui/comun/Carpetas.h"
-#include "gui/ventana/Globales.h"
+#include "gui/ventana/Arranque.h"
 #include "gui/ventana/VentanaPrincipal.h"
 
 namespace dorvelna {
@@ -35,9 +33,6 @@ int Comprobar(QApplication& aplicacion) {
   }
 
   PrepararAplicacion(aplicacion);
-  NombreArchivo.clear();
-  SeparadorDecimal = ObtenerSeparadorDecimal();
-  MostrarCeros = false;
   salida << "Carpeta del programa: " << CarpetaPrograma() << '\n';
   salida << "Carpeta de los cálculos: " << CarpetaCalculos() << '\n';
   for (const char* ayuda : {"Dorvelna.chm", "Acuerdos.chm"}) {
@@ -46,7 +41,7 @@ int Comprobar(QApplication& aplicacion) {
     salida << "Ayuda " << ayuda << (esta ? ": está\n" : ": no está\n");
   }
 
-  VentanaPrincipal ventana(Programa());
+  VentanaPrincipal ventana;
   ventana.show();
   ventana.Cargar(false);
   ventana.MostrarTipoVeh();
@@ -81,7 +76,7 @@ int Comprobar(QApplication& aplicacion) {
            << QString(aviso).replace(QStringLiteral("\r\n"), QStringLiteral(" ")) << '\n';
     return 1;
   }
-  salida << "Clase abierta: " << Programa().ValoresS(Grupo::C, 1).TextoPlano() << '\n';
+  salida << "Clase abierta: " << ventana.Datos().ValoresS(Grupo::C, 1).TextoPlano() << '\n';
   return 0;
 }
 

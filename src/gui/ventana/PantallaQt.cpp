@@ -3,10 +3,10 @@
 #include <QLocale>
 
 #include "gui/campos/CampoTexto.h"
-#include "gui/campos/EdicionCampos.h"
+#include "gui/campos/MostrarValor.h"
 #include "gui/formularios/FormularioDatos.h"
-#include "gui/ventana/Globales.h"
 #include "gui/ventana/VentanaPrincipal.h"
+#include "nucleo/model/EstadoPrograma.h"
 
 namespace dorvelna {
 
@@ -41,7 +41,8 @@ void PantallaQt::MostrarCampo(Grupo g, Columna col, int indice, const Valor& val
     form->MostrarResultado(col, indice, valor);
     return;
   }
-  if (CampoTexto* control = form->Control(col, indice)) MostrarValor(valor, control, MostrarCeros);
+  if (CampoTexto* control = form->Control(col, indice))
+    MostrarValor(valor, control, EstadoPrograma::MostrarCeros);
 }
 
 void PantallaQt::VaciarCampo(Grupo g, Columna col, int indice) {

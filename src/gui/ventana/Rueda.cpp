@@ -1,12 +1,10 @@
 #include "gui/ventana/Rueda.h"
 
+#include <QPointer>
 #include <QWheelEvent>
 #include <QWidget>
 #include <algorithm>
 #include <cstdint>
-
-#include "gui/ventana/Globales.h"
-#include "gui/ventana/VentanaPrincipal.h"
 
 namespace dorvelna {
 
@@ -18,20 +16,23 @@ const char* const kNombreGancho = "PrevWndProc";
 // pasar todo, la rueda también, a la ventana enganchada.
 class GanchoRueda : public QObject {
 public:
-  explicit GanchoRueda(QWidget* ventana) : QObject(ventana), ventana_(ventana) {
+  GanchoRueda(QWidget* ventana, const QWidget* principal, GiroRueda girar)
+      : QObject(ventana), ventana_(ventana), principal_(principal), girar_(std::move(girar)) {
     setObjectName(QString::fromLatin1(kNombreGancho));
   }
 
 protected:
   bool eventFilter(QObject* objeto, QEvent* e) override {
     if (objeto == ventana_ && e->type() == QEvent::Wheel) {
-      ProcesarMensaje(ventana_, *static_cast<QWheelEvent*>(e));
+      ProcesarMensaje(principal_, *static_cast<QWheelEvent*>(e), girar_);
     }
     return false;
   }
 
 private:
   QWidget* ventana_;
+  QPointer<const QWidget> principal_;
+  GiroRueda girar_;
 };
 
 GanchoRueda* GanchoDe(const QWidget* ventana) {
@@ -43,10 +44,10 @@ GanchoRueda* GanchoDe(const QWidget* ventana) {
 
 }  // namespace
 
-void InstalarRueda(QWidget* ventana) {
+void InstalarRueda(QWidget* ventana, const QWidget* principal, GiroRueda girar) {
   // Una ventana lleva un gancho como mucho: otro encima movería dos pasos por giro.
   if (!ventana || GanchoDe(ventana)) return;
-  ventana->installEventFilter(new GanchoRueda(ventana));
+  ventana->installEventFilter(new GanchoRueda(ventana, principal, std::move(girar)));
 }
 
 void QuitarRueda(QWidget* ventana) {
@@ -58,15 +59,13 @@ void QuitarRueda(QWidget* ventana) {
 
 bool TieneRueda(const QWidget* ventana) { return GanchoDe(ventana) != nullptr; }
 
-void ProcesarMensaje(QWidget*, const QWheelEvent& suceso) {
+void ProcesarMensaje(const QWidget* principal, const QWheelEvent& suceso, const GiroRueda& girar) {
   // Sólo la rueda vertical; un giro nulo (principio o fin de un gesto) no mueve nada.
   int giro = suceso.angleDelta().y();
   if (giro == 0) giro = suceso.pixelDelta().y();
-  if (giro == 0 || !Principal) return;
+  if (giro == 0 || !principal || !girar) return;
   const QPoint puntero = suceso.globalPosition().toPoint();
-  if (PunteroEnVentana(Principal, puntero.x(), puntero.y())) {
-    Principal->MouseWheel(ParametroRueda(giro));
-  }
+  if (PunteroEnVentana(principal, puntero.x(), puntero.y())) girar(ParametroRueda(giro));
 }
 
 bool PunteroEnVentana(const QWidget* ventana, int x, int y) {

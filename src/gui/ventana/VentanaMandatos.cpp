@@ -4,7 +4,6 @@
 #include "gui/archivo/frmArchivo.h"
 #include "gui/archivo/frmNueva.h"
 #include "gui/archivo/frmTipoVeh.h"
-#include "gui/ventana/Globales.h"
 #include "gui/ventana/VentanaPrincipal.h"
 #include "gui/comun/frmAbout.h"
 
@@ -32,7 +31,7 @@ void VentanaPrincipal::MostrarAcercaDe() {
 // sigue sin grabar; "Cancelar" o cerrar la pregunta no sigue.
 bool VentanaPrincipal::PreguntarAntesDeCerrar(const QString& titulo) {
   bool pidioGrabar = false;
-  const bool cancelado = PreguntarGrabar(titulo, [this, &pidioGrabar] {
+  const bool cancelado = PreguntarGrabar(estado_.Cancelado, titulo, [this, &pidioGrabar] {
     pidioGrabar = true;
     GrabarArchivo();
   });
@@ -40,18 +39,18 @@ bool VentanaPrincipal::PreguntarAntesDeCerrar(const QString& titulo) {
   // "Si" sin que el cálculo quedara grabado (diálogo cancelado o fallo al grabar): no se
   // cierra, para no perder el trabajo.
   if (pidioGrabar && HayCambios()) {
-    Cancelado = true;
+    estado_.Cancelado = true;
     return true;
   }
   return false;
 }
 
 void VentanaPrincipal::GrabarArchivo() {
-  if (NombreArchivo.isEmpty()) {
+  if (estado_.NombreArchivo.isEmpty()) {
     AbrirDialogoArchivo(QStringLiteral("grabar"));
     return;
   }
-  if (const auto fallo = GrabarCalculo(calculo_, NombreArchivo)) {
+  if (const auto fallo = GrabarCalculo(estado_.calculo, estado_.NombreArchivo)) {
     MostrarMensaje(MensajeFallo(*fallo), QStringLiteral("Error"));
   } else {
     MostrarMensaje(QStringLiteral("El archivo se ha grabado."), QStringLiteral("Grabar"));

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -9,17 +10,15 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "gui/campos/EdicionCampos.h"
 #include "gui/comun/VentanaDuena.h"
 #include "gui/comun/frmPreguntaGrabar.h"
 #include "gui/formularios/FabricaFormularios.h"
 #include "gui/formularios/FormularioDatos.h"
 #include "gui/ayuda/Ayuda.h"
+#include "gui/campos/Portapapeles.h"
 #include "gui/ventana/BotonPatilla.h"
-#include "gui/ventana/Globales.h"
 #include "gui/ventana/Impresion.h"
 #include "gui/ventana/PantallaQt.h"
-#include "gui/ventana/Portapapeles.h"
 #include "gui/ventana/Rueda.h"
 #include "gui/comun/Twips.h"
 
@@ -73,13 +72,12 @@ const QStringList& MandatosDeCalculo() {
   return nombres;
 }
 
-VentanaPrincipal::VentanaPrincipal(Calculo& calculo, QWidget* padre)
-    : QMainWindow(padre), calculo_(calculo), pantalla_(std::make_unique<PantallaQt>(*this)) {
+VentanaPrincipal::VentanaPrincipal(QWidget* padre)
+    : QMainWindow(padre), pantalla_(std::make_unique<PantallaQt>(*this)) {
   setObjectName(QStringLiteral("frmMain"));
-  Principal = this;
   // Los mensajes y preguntas se abren siempre sobre esta ventana.
   EstablecerVentanaDuena(this);
-  calculo_.PonerPantalla(pantalla_.get());
+  estado_.calculo.PonerPantalla(pantalla_.get());
 
   central_ = new QWidget(this);
   setCentralWidget(central_);
@@ -93,7 +91,7 @@ VentanaPrincipal::VentanaPrincipal(Calculo& calculo, QWidget* padre)
   connect(this, &VentanaPrincipal::imprimirPedido, impresion, &Impresion::Mandato);
   // Los mandatos de ayuda abren su archivo en una ventana de ayuda de esta ventana.
   connect(this, &VentanaPrincipal::ayudaPedida, this,
-          [this](const QString& mandato) { MandatoAyuda(this, mandato); });
+          [this](const QString& mandato) { MandatoAyuda(this, mandato, estado_.ArchivoAyuda); });
   CrearMenus();
   CrearPatillas();
   CrearTirasDesplazamiento();
@@ -101,8 +99,11 @@ VentanaPrincipal::VentanaPrincipal(Calculo& calculo, QWidget* padre)
 }
 
 VentanaPrincipal::~VentanaPrincipal() {
-  calculo_.PonerPantalla(nullptr);
-  if (Principal == this) Principal = nullptr;
+  estado_.calculo.PonerPantalla(nullptr);
+  // Los formularios y los diálogos usan el estado y la edición, miembros que se destruyen
+  // antes que los hijos de la ventana: se van ellos primero.
+  qDeleteAll(findChildren<QDialog*>(Qt::FindDirectChildrenOnly));
+  delete central_;
 }
 
 void VentanaPrincipal::CrearMenus() {
@@ -320,10 +321,10 @@ void VentanaPrincipal::Cargar(bool mostrarNueva) {
   colorFondo_ = area_->palette().color(QPalette::Window);
   setWindowTitle(QStringLiteral("DORVELNA"));
   formActual_ = nullptr;
-  Cancelado = true;
+  estado_.Cancelado = true;
   PonerHabilitadas(MandatosDeCalculo(), false);
   PonerHabilitadas({QStringLiteral("mnuNuevo"), QStringLiteral("mnuFileOpen")}, true);
-  calculo_.InicializarDatos();
+  estado_.calculo.InicializarDatos();
   Colocar();
   if (mostrarNueva) MostrarNueva();
 }
@@ -386,7 +387,8 @@ FormularioDatos* VentanaPrincipal::FormularioCargado(dorvelna::Formulario f) con
 FormularioDatos* VentanaPrincipal::ObtenerFormulario(dorvelna::Formulario f) {
   QPointer<FormularioDatos>& form = formularios_[static_cast<int>(f)];
   if (!form) {
-    form = CrearFormulario(f, area_);
+    form = CrearFormulario(f, estado_.calculo, edicion_, area_);
+    ConectarFormulario(form);
     form->hide();
     form->move(TwipsAPixeles(180), TwipsAPixeles(180));
   }
@@ -427,10 +429,10 @@ void VentanaPrincipal::CargarPatillas() {
 }
 
 void VentanaPrincipal::CerrarPatillas() {
-  NombreArchivo.clear();
+  estado_.NombreArchivo.clear();
   QuitarRueda(formActual_);
   formActual_ = nullptr;
-  calculo_.InicializarDatos();
+  estado_.calculo.InicializarDatos();
   for (auto& form : formularios_) {
     if (form) {
       form->hide();

@@ -9,7 +9,8 @@
 #include <array>
 #include <memory>
 
-#include "nucleo/model/Calculo.h"
+#include "nucleo/entrada/EdicionCampos.h"
+#include "nucleo/model/EstadoPrograma.h"
 
 class QGroupBox;
 
@@ -19,14 +20,16 @@ class FormularioDatos;
 class PantallaQt;
 
 // frmMain: la ventana del programa, con sus menús, la tira de patillas, las dos tiras de
-// desplazamiento y el área donde se ven los formularios de datos, uno cada vez.
+// desplazamiento y el área donde se ven los formularios de datos, uno cada vez. Tiene el
+// estado del programa y la edición de campos, y da a formularios y diálogos lo que necesitan.
 class VentanaPrincipal : public QMainWindow {
   Q_OBJECT
 public:
-  explicit VentanaPrincipal(Calculo& calculo, QWidget* padre = nullptr);
+  explicit VentanaPrincipal(QWidget* padre = nullptr);
   ~VentanaPrincipal() override;
 
-  Calculo& Datos() { return calculo_; }
+  EstadoPrograma& Estado() { return estado_; }
+  Calculo& Datos() { return estado_.calculo; }
 
   // Los formularios se crean la primera vez que algo los nombra.
   FormularioDatos* ObtenerFormulario(dorvelna::Formulario f);
@@ -55,7 +58,7 @@ public:
   void ReajustarScrollH();
   void MouseWheel(int rotacion);
 
-  bool HayCambios() const { return calculo_.HayCambios(); }
+  bool HayCambios() const { return estado_.calculo.HayCambios(); }
   // Flujos de cerrar el cálculo y de grabar.
   void CerrarCalculo();
   void GrabarArchivo();
@@ -108,8 +111,16 @@ private:
   int PosicionVertical(QWidget* control) const;
   int PosicionHorizontal(QWidget* control) const;
   QColor ColorInactivo() const;
+  // Las señales del formulario recién creado: desplazarse hasta sus controles, páginas y
+  // mensajes de los valores rechazados.
+  void ConectarFormulario(FormularioDatos* form);
+  // RePág (33) y AvPág (34): el formulario se desplaza una página de la barra vertical.
+  void TeclaNavegacion(int tecla, FormularioDatos* form);
+  // El gancho de la rueda en el formulario a la vista mueve esta ventana (MouseWheel).
+  void InstalarRueda(FormularioDatos* form);
 
-  Calculo& calculo_;
+  EstadoPrograma estado_;
+  EdicionCampos edicion_{estado_};
   std::unique_ptr<PantallaQt> pantalla_;
   std::array<QPointer<FormularioDatos>, 7> formularios_;
   QPointer<FormularioDatos> formActual_;
