@@ -8,9 +8,8 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
-#include "gui/comun/Carpetas.h"
 #include "gui/formularios/FormularioDatos.h"
-#include "gui/ventana/VentanaPrincipal.h"
+#include "gui/ventana/Arranque.h"
 #include "nucleo/archivos/LeerArchivo.h"
 
 using namespace dorvelna;
@@ -40,10 +39,10 @@ double MegasPico() {
 }
 
 struct Escena {
-  VentanaPrincipal ventana;
-  Escena() {
-    ventana.show();
-    ventana.Cargar(false);
+  std::unique_ptr<VentanaPrincipal> programa;
+  VentanaPrincipal& ventana;
+  explicit Escena(const Entorno& entorno)
+      : programa(AbrirPrograma(entorno, false)), ventana(*programa) {
     Asentar();
   }
   bool Abrir() {
@@ -125,9 +124,10 @@ int main(int argc, char** argv) {
   letra.setPointSizeF(8.25);
   aplicacion.setFont(letra);
   QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
-  FijarCarpetaPrograma(QCoreApplication::applicationDirPath());
+  Entorno entorno;
+  entorno.carpetaPrograma = QCoreApplication::applicationDirPath();
   benchmark::Initialize(&argc, argv);
-  Escena e;
+  Escena e(entorno);
   escena = &e;
   benchmark::RunSpecifiedBenchmarks();
   escena = nullptr;

@@ -5,9 +5,10 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "gui/comun/Entorno.h"
+#include "gui/comun/frmAbout.h"
 #include "gui/comun/frmMensaje.h"
 #include "gui/comun/frmPreguntaGrabar.h"
-#include "gui/comun/frmAbout.h"
 #include "gui/comun/frmSplash.h"
 
 namespace dorvelna {
@@ -87,7 +88,8 @@ TEST(Apariencia, LosDialogosSeVenEnterosYOrdenados) {
   Revisar(&pregunta, QStringLiteral("dialogos-pregunta.png"));
   frmSplash presentacion;
   Revisar(&presentacion, QStringLiteral("dialogos-presentacion.png"));
-  frmAbout acerca;
+  const Entorno entorno;
+  frmAbout acerca(entorno);
   Revisar(&acerca, QStringLiteral("dialogos-acercade.png"));
 }
 

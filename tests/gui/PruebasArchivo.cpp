@@ -60,16 +60,10 @@ protected:
   void SetUp() override {
     VentanaPrueba::SetUp();
     // Los mensajes se recogen sin abrir el cuadro, salvo donde la prueba quiere verlo.
-    EstablecerObservadorMensajes([this](const QString& texto, const QString& titulo) {
+    entorno.mensajes = [this](const QString& texto, const QString& titulo) {
       mensajes << titulo + QLatin1Char('|') + texto;
       return recoger;
-    });
-  }
-  void TearDown() override {
-    EstablecerObservadorMensajes(nullptr);
-    EstablecerIntermediarioGrabacion({});
-    EstablecerListaUnidades({});
-    VentanaPrueba::TearDown();
+    };
   }
 
   // Carpeta de programa nueva, con "Cálculos" o sin ella, y la ventana abierta.
@@ -84,7 +78,7 @@ protected:
   // Un cálculo grabado: la clase k con otra descripción (y otra longitud, si se da).
   void EscribirCopia(const QString& ruta, int k, const QString& descripcion, double c3 = 0) {
     Calculo otro;
-    ASSERT_FALSE(LeerArchivo(otro, CarpetaPrograma() + frmTipoVeh::ArchivoClase(k)));
+    ASSERT_FALSE(LeerArchivo(otro, CarpetaPrograma(entorno) + frmTipoVeh::ArchivoClase(k)));
     otro.ValoresS.C[1] = Valor(descripcion);
     if (c3 > 0) otro.ValoresS.C[3] = Valor(c3);
     ASSERT_FALSE(EscribirArchivo(otro, ruta));
@@ -209,7 +203,7 @@ TEST_F(PruebaArchivo, ControlesEnSuSitioYLeyendaSegunElModo) {
       {"cmbAceptar", RectTwips(1800, 4260, 1155, 435), "Aceptar"},
       {"cmbCancelar", RectTwips(3180, 4260, 1155, 435), "Cancelar"},
   };
-  auto d = std::make_unique<frmArchivo>(ventana.get());
+  auto d = std::make_unique<frmArchivo>(Estado(), ventana->EntornoPrograma(), ventana.get());
   EXPECT_EQ(d->windowTitle(), QStringLiteral("Archivo"));
   for (const Sitio& s : sitios) {
     auto* w = En<QWidget>(*d, s.nombre);
@@ -425,9 +419,9 @@ TEST_F(PruebaArchivo, FallosAlGrabarDejanElDialogoAbierto) {
                  EXPECT_EQ(Ultimo(), QString::fromUtf8(mensaje));
                  EXPECT_TRUE(d.isVisible());
                }
-               EstablecerIntermediarioGrabacion([](QIODevice& temporal) {
+               ventana->EntornoPrograma().grabacion = [](QIODevice& temporal) {
                  return std::make_unique<pruebas::DispositivoQueFalla>(temporal, 100);
-               });
+               };
                Escribir(d, QStringLiteral("bueno"));
                Aceptar(d);
                EXPECT_EQ(Ultimo(), QStringLiteral("Error|Archivo en mal estado."));
@@ -526,7 +520,7 @@ TEST_F(PruebaArchivo, UnidadesYCarpetas) {
   EscribirCopia(calculos + "/sub/dentro.dvn", 1, QStringLiteral("Dentro"));
   const QString raiz = QStorageInfo(programa).rootPath();
   const QString ausente = otra.path() + QStringLiteral("-desmontada");
-  EstablecerListaUnidades([&] { return QStringList{raiz, otra.path(), ausente}; });
+  ventana->EntornoPrograma().unidades = [&] { return QStringList{raiz, otra.path(), ausente}; };
   ConDialogo([&] { ventana->AbrirDialogoArchivo(QStringLiteral("abrir")); },
              [&](frmArchivo& d) {
                auto* unidad = En<QComboBox>(d, "Drive1");
@@ -662,9 +656,9 @@ TEST_F(PruebaArchivo, GrabacionQueFallaNoPierdeNada) {
   const QByteArray antes = Contenido(ruta);
   Teclear(QStringLiteral("TextSC(9)"), QStringLiteral("77777"));
   for (qint64 n : {qint64(0), qint64(100), qint64(antes.size() - 1)}) {
-    EstablecerIntermediarioGrabacion([n](QIODevice& temporal) {
+    ventana->EntornoPrograma().grabacion = [n](QIODevice& temporal) {
       return std::make_unique<pruebas::DispositivoQueFalla>(temporal, n);
-    });
+    };
     mensajes.clear();
     Pulsar("cmbGrabar");
     EXPECT_EQ(mensajes, QStringList{"Error|Archivo en mal estado."}) << n;
@@ -687,7 +681,7 @@ TEST_F(PruebaArchivo, GrabacionQueFallaNoPierdeNada) {
   EXPECT_EQ(QDir(calculos).entryList(QDir::Files | QDir::Hidden), QStringList{"trabajo.dvn"});
   EXPECT_EQ(ventana->Datos().ValoresS.C[9], Valor(77777.0));
 
-  EstablecerIntermediarioGrabacion({});
+  ventana->EntornoPrograma().grabacion = {};
   ResponderModal(QStringLiteral("frmPreguntaGrabar"), QStringLiteral("cmbSi"));
   Pulsar("cmbCerrar");
   EXPECT_FALSE(ventana->Patillas()->isVisible());

@@ -45,7 +45,7 @@ protected:
 
   VentanaAyuda* AyudaAbierta(const QString& archivo) const {
     for (auto* v : ventana->findChildren<VentanaAyuda*>()) {
-      if (v->Ruta() == CarpetaPrograma() + archivo && v->isVisible()) return v;
+      if (v->Ruta() == CarpetaPrograma(entorno) + archivo && v->isVisible()) return v;
     }
     return nullptr;
   }
@@ -87,7 +87,7 @@ TEST_F(PruebaAyuda, LasDosAyudasSeAbrenDesdeSusMenusEnSuTemaPorDefecto) {
   EXPECT_EQ(manual->windowTitle(), QStringLiteral("Ayuda de Dorvelna"));
   EXPECT_EQ(Pagina(manual), QStringLiteral("/inicio.html"));
   EXPECT_EQ(manual->Navegador()->documentTitle(), QStringLiteral("Dorvelna: manual del usuario"));
-  EXPECT_EQ(Estado().ArchivoAyuda, CarpetaPrograma() + kManual);
+  EXPECT_EQ(Estado().ArchivoAyuda, CarpetaPrograma(entorno) + kManual);
   Capturar(manual, QStringLiteral("ayuda-manual.png"));
 
   ElegirEnMenu(QStringLiteral("mnuCalibrario"), QStringLiteral("mnuAcuerdos"));
@@ -99,7 +99,7 @@ TEST_F(PruebaAyuda, LasDosAyudasSeAbrenDesdeSusMenusEnSuTemaPorDefecto) {
   EXPECT_EQ(Pagina(acuerdos), QStringLiteral("/inicio.html"));
   EXPECT_EQ(acuerdos->Navegador()->documentTitle(), QStringLiteral("El Calibrario de Costes"));
   // El nombre del archivo de ayuda es el del último abierto.
-  EXPECT_EQ(Estado().ArchivoAyuda, CarpetaPrograma() + kAcuerdos);
+  EXPECT_EQ(Estado().ArchivoAyuda, CarpetaPrograma(entorno) + kAcuerdos);
   Capturar(acuerdos, QStringLiteral("ayuda-acuerdos.png"));
 
   // Pedir otra vez el manual, lejos ya de su portada, reutiliza su ventana y vuelve a ella.
@@ -108,7 +108,7 @@ TEST_F(PruebaAyuda, LasDosAyudasSeAbrenDesdeSusMenusEnSuTemaPorDefecto) {
   EXPECT_EQ(AyudaAbierta(kManual), manual);
   EXPECT_EQ(Pagina(manual), QStringLiteral("/inicio.html"));
   EXPECT_EQ(ventana->findChildren<VentanaAyuda*>().size(), 2);
-  EXPECT_EQ(Estado().ArchivoAyuda, CarpetaPrograma() + kManual);
+  EXPECT_EQ(Estado().ArchivoAyuda, CarpetaPrograma(entorno) + kManual);
 }
 
 // Sin archivo, con un archivo que no es una ayuda y con uno cortado antes de su primera

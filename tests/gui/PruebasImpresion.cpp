@@ -84,22 +84,17 @@ protected:
     VentanaPrueba::SetUp();
     ASSERT_TRUE(carpeta_.isValid());
     pdf_ = carpeta_.filePath(QStringLiteral("hojas.pdf"));
-    FijarFabricaImpresora([this]() -> std::unique_ptr<QPrinter> {
+    entorno.impresora = [this]() -> std::unique_ptr<QPrinter> {
       ++trabajos_;
       if (!hayImpresora_) return nullptr;
       auto impresora = std::make_unique<QPrinter>(QPrinter::HighResolution);
       impresora->setOutputFormat(QPrinter::PdfFormat);
       impresora->setOutputFileName(pdf_);
       return impresora;
-    });
+    };
     AbrirVentana();
     AbrirClase(0);
     ASSERT_NE(ventana->FormActual(), nullptr);
-  }
-
-  void TearDown() override {
-    FijarFabricaImpresora({});
-    VentanaPrueba::TearDown();
   }
 
   void Imprimir(const char* mandato) {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "Modales.h"
-#include "gui/comun/VentanaDuena.h"
+#include "gui/comun/Entorno.h"
 #include "gui/comun/frmMensaje.h"
 #include "gui/comun/frmPreguntaGrabar.h"
 
@@ -19,9 +19,7 @@ protected:
   void SetUp() override {
     duena_.resize(600, 400);
     duena_.show();
-    EstablecerVentanaDuena(&duena_);
   }
-  void TearDown() override { EstablecerVentanaDuena(nullptr); }
 
   // Responde la pregunta con `actuar` y devuelve lo que dice PreguntarGrabar.
   bool Preguntar(const QString& titulo, const QString& boton,
@@ -47,12 +45,15 @@ protected:
           }
         },
         std::move(actuar));
-    return PreguntarGrabar(cancelado_, titulo, [this] {
-      ++grabaciones_;
-      // Se graba con la pregunta ya cerrada y antes de dar la respuesta por buena.
-      EXPECT_EQ(VisiblesConNombre(QStringLiteral("frmPreguntaGrabar")), 0);
-      EXPECT_TRUE(cancelado_);
-    });
+    return PreguntarGrabar(
+        cancelado_, titulo,
+        [this] {
+          ++grabaciones_;
+          // Se graba con la pregunta ya cerrada y antes de dar la respuesta por buena.
+          EXPECT_EQ(VisiblesConNombre(QStringLiteral("frmPreguntaGrabar")), 0);
+          EXPECT_TRUE(cancelado_);
+        },
+        &duena_);
   }
 
   QWidget duena_;
@@ -94,14 +95,18 @@ TEST_F(PruebaPregunta, CancelarCerrarOEscCancelan) {
 TEST_F(PruebaPregunta, ElMensajeDeGrabadoSaleConLaPreguntaCerrada) {
   bool mensajeVisto = false;
   ResponderModal(QStringLiteral("frmPreguntaGrabar"), QStringLiteral("cmbSi"));
-  const bool cancelado = PreguntarGrabar(cancelado_, QStringLiteral("Cerrar"), [&] {
-    ResponderModal(QStringLiteral("frmMensaje"), QStringLiteral("cmbAceptar"), [&](QWidget* d) {
-      mensajeVisto = true;
-      EXPECT_EQ(d->windowTitle(), QStringLiteral("Grabar"));
-      EXPECT_EQ(VisiblesConNombre(QStringLiteral("frmPreguntaGrabar")), 0);
-    });
-    MostrarMensaje(QStringLiteral("El archivo se ha grabado."), QStringLiteral("Grabar"));
-  });
+  const bool cancelado = PreguntarGrabar(
+      cancelado_, QStringLiteral("Cerrar"),
+      [&] {
+        ResponderModal(QStringLiteral("frmMensaje"), QStringLiteral("cmbAceptar"), [&](QWidget* d) {
+          mensajeVisto = true;
+          EXPECT_EQ(d->windowTitle(), QStringLiteral("Grabar"));
+          EXPECT_EQ(VisiblesConNombre(QStringLiteral("frmPreguntaGrabar")), 0);
+        });
+        MostrarMensaje(QStringLiteral("El archivo se ha grabado."), QStringLiteral("Grabar"),
+                       &duena_, Entorno{});
+      },
+      &duena_);
   EXPECT_TRUE(mensajeVisto);
   EXPECT_FALSE(cancelado);
 }

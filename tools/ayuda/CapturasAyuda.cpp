@@ -8,8 +8,7 @@
 #include "gui/archivo/frmNueva.h"
 #include "gui/archivo/frmTipoVeh.h"
 #include "gui/formularios/FormularioDatos.h"
-#include "gui/comun/Carpetas.h"
-#include "gui/ventana/VentanaPrincipal.h"
+#include "gui/ventana/Arranque.h"
 
 namespace dorvelna::ayuda {
 
@@ -50,18 +49,18 @@ QString HacerCapturas(const QString& carpetaPrograma, const QString& carpetaImag
   QDir imagenes(carpetaImagenes);
   if (!imagenes.mkpath(QStringLiteral(".")))
     return QStringLiteral("no se puede crear ") + carpetaImagenes;
-  FijarCarpetaPrograma(carpetaPrograma);
+  Entorno entorno;
+  entorno.carpetaPrograma = carpetaPrograma;
   // Ningún mensaje debe quedarse esperando a que alguien lo cierre.
   QStringList mensajes;
-  EstablecerObservadorMensajes([&mensajes](const QString& texto, const QString&) {
+  entorno.mensajes = [&mensajes](const QString& texto, const QString&) {
     mensajes << texto;
     return true;
-  });
+  };
 
   QString error;
-  VentanaPrincipal ventana;
-  ventana.show();
-  ventana.Cargar(false);
+  const auto programa = AbrirPrograma(entorno, false);
+  VentanaPrincipal& ventana = *programa;
 
   auto* nueva = new frmNueva(&ventana);
   nueva->show();
@@ -96,8 +95,6 @@ QString HacerCapturas(const QString& carpetaPrograma, const QString& carpetaImag
   mensaje.show();
   if (!Guardar(&mensaje, imagenes, QStringLiteral("mensaje"), error)) return error;
   mensaje.close();
-
-  EstablecerObservadorMensajes(nullptr);
   return QString();
 }
 

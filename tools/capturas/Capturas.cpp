@@ -9,9 +9,7 @@
 #include <QTextStream>
 #include <map>
 
-#include "gui/comun/Carpetas.h"
 #include "gui/ventana/Arranque.h"
-#include "gui/ventana/VentanaPrincipal.h"
 
 using namespace dorvelna;
 
@@ -40,9 +38,8 @@ int main(int argc, char** argv) {
     for (const auto& [nombre, f] : formularios) pedidos << nombre;
   }
 
-  VentanaPrincipal ventana;
-  ventana.show();
-  ventana.Cargar(false);
+  const auto programa = AbrirPrograma({}, false);
+  VentanaPrincipal& ventana = *programa;
   ventana.MostrarTipoVeh();
   QApplication::processEvents();
   auto* boton = ventana.findChild<QPushButton*>(QStringLiteral("cmbVehiculos(%1)").arg(clase));

@@ -7,7 +7,6 @@
 #include <QStyle>
 
 #include "gui/comun/EtiquetaMensaje.h"
-#include "gui/comun/VentanaDuena.h"
 #include "gui/comun/Twips.h"
 
 namespace dorvelna {
@@ -77,9 +76,8 @@ void frmPreguntaGrabar::ResponderCancelar() {
 }
 
 bool PreguntarGrabar(bool& cancelado, const QString& titulo,
-                     const std::function<void()>& grabarArchivo) {
-  QPointer<frmPreguntaGrabar> dialogo =
-      new frmPreguntaGrabar(cancelado, grabarArchivo, VentanaDuena());
+                     const std::function<void()>& grabarArchivo, QWidget* duena) {
+  QPointer<frmPreguntaGrabar> dialogo = new frmPreguntaGrabar(cancelado, grabarArchivo, duena);
   dialogo->setWindowTitle(titulo);
   dialogo->exec();
   delete dialogo.data();

@@ -36,6 +36,6 @@ private:
 // Abre la pregunta con el título dado ("Cerrar" o "Salir"), modal sobre la ventana dueña,
 // y devuelve Cancelado. "Si" cierra la pregunta y sólo entonces llama a grabarArchivo.
 bool PreguntarGrabar(bool& cancelado, const QString& titulo,
-                     const std::function<void()>& grabarArchivo);
+                     const std::function<void()>& grabarArchivo, QWidget* duena);
 
 }  // namespace dorvelna

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "nucleo/model/Calculo.h"
 
@@ -15,5 +16,7 @@ class FormularioDatos;
 QString TituloFormulario(Formulario f);
 FormularioDatos* CrearFormulario(Formulario f, Calculo& calculo, EdicionCampos& edicion,
                                  QWidget* padre);
+// Un formulario de la ventana principal, que lo crea la primera vez que se nombra.
+using FormularioDe = std::function<FormularioDatos*(Formulario f)>;
 
 }  // namespace dorvelna

@@ -4,7 +4,6 @@
 
 #include "gui/comun/Dibujos.h"
 #include "gui/comun/frmSplash.h"
-#include "gui/ventana/VentanaPrincipal.h"
 
 namespace dorvelna {
 
@@ -20,13 +19,17 @@ void PrepararAplicacion(QApplication& aplicacion) {
   aplicacion.setFont(letra);
 }
 
+std::unique_ptr<VentanaPrincipal> AbrirPrograma(Entorno entorno, bool mostrarNueva) {
+  auto ventana = std::make_unique<VentanaPrincipal>(std::move(entorno));
+  ventana->show();
+  ventana->Cargar(mostrarNueva);
+  return ventana;
+}
+
 int Main(QApplication& aplicacion, bool conPresentacion) {
   PrepararAplicacion(aplicacion);
   if (conPresentacion) MostrarPresentacion();
-
-  VentanaPrincipal ventana;
-  ventana.show();
-  ventana.Cargar();
+  const auto ventana = AbrirPrograma();
   return aplicacion.exec();
 }
 

@@ -20,8 +20,9 @@ void VentanaPrincipal::ConectarFormulario(FormularioDatos* form) {
   });
   connect(form, &FormularioDatos::paginaPedida, this,
           [this, form](int tecla) { TeclaNavegacion(tecla, form); });
-  connect(form, &FormularioDatos::valorRechazado, this,
-          [](const QString& mensaje) { MostrarMensaje(mensaje, QStringLiteral("Error")); });
+  connect(form, &FormularioDatos::valorRechazado, this, [this](const QString& mensaje) {
+    MostrarMensaje(mensaje, QStringLiteral("Error"), this, entorno_);
+  });
 }
 
 void VentanaPrincipal::TeclaNavegacion(int tecla, FormularioDatos* form) {

@@ -12,17 +12,25 @@ namespace dorvelna {
 void VentanaPrincipal::MostrarNueva() {
   auto* dialogo = new frmNueva(this);
   dialogoNuevo_ = dialogo;
+  connect(dialogo, &frmNueva::mostrado, this, &VentanaPrincipal::MenusDialogoNuevo);
+  connect(dialogo, &frmNueva::ocultado, this, &VentanaPrincipal::MenusSinCalculo);
+  connect(dialogo, &frmNueva::calculoNuevoPedido, this, &VentanaPrincipal::MostrarTipoVeh);
+  connect(dialogo, &frmNueva::calculoGrabadoPedido, this,
+          [this] { AbrirDialogoArchivo(QStringLiteral("abrir")); });
   dialogo->show();
 }
 
 void VentanaPrincipal::MostrarTipoVeh() {
-  auto* dialogo = new frmTipoVeh(this);
+  auto* dialogo = new frmTipoVeh(estado_.calculo, entorno_, this);
   dialogoNuevo_ = dialogo;
+  connect(dialogo, &frmTipoVeh::mostrado, this, &VentanaPrincipal::MenusDialogoNuevo);
+  connect(dialogo, &frmTipoVeh::ocultado, this, &VentanaPrincipal::MenusSinCalculo);
+  connect(dialogo, &frmTipoVeh::calculoAbierto, this, &VentanaPrincipal::CargarPatillas);
   dialogo->show();
 }
 
 void VentanaPrincipal::MostrarAcercaDe() {
-  frmAbout acerca(this);
+  frmAbout acerca(entorno_, this);
   acerca.exec();
 }
 
@@ -31,10 +39,13 @@ void VentanaPrincipal::MostrarAcercaDe() {
 // sigue sin grabar; "Cancelar" o cerrar la pregunta no sigue.
 bool VentanaPrincipal::PreguntarAntesDeCerrar(const QString& titulo) {
   bool pidioGrabar = false;
-  const bool cancelado = PreguntarGrabar(estado_.Cancelado, titulo, [this, &pidioGrabar] {
-    pidioGrabar = true;
-    GrabarArchivo();
-  });
+  const bool cancelado = PreguntarGrabar(
+      estado_.Cancelado, titulo,
+      [this, &pidioGrabar] {
+        pidioGrabar = true;
+        GrabarArchivo();
+      },
+      this);
   if (cancelado) return true;
   // "Si" sin que el cálculo quedara grabado (diálogo cancelado o fallo al grabar): no se
   // cierra, para no perder el trabajo.
@@ -50,17 +61,19 @@ void VentanaPrincipal::GrabarArchivo() {
     AbrirDialogoArchivo(QStringLiteral("grabar"));
     return;
   }
-  if (const auto fallo = GrabarCalculo(estado_.calculo, estado_.NombreArchivo)) {
-    MostrarMensaje(MensajeFallo(*fallo), QStringLiteral("Error"));
+  if (const auto fallo = GrabarCalculo(estado_.calculo, estado_.NombreArchivo, entorno_)) {
+    MostrarMensaje(MensajeFallo(*fallo), QStringLiteral("Error"), this, entorno_);
   } else {
-    MostrarMensaje(QStringLiteral("El archivo se ha grabado."), QStringLiteral("Grabar"));
+    MostrarMensaje(QStringLiteral("El archivo se ha grabado."), QStringLiteral("Grabar"), this,
+                   entorno_);
   }
 }
 
 // Diálogo de abrir o grabar ("abrir"/"grabar"), modal sobre esta ventana; él mismo abre el
 // cálculo o da el aviso de grabado.
 void VentanaPrincipal::AbrirDialogoArchivo(const QString& modo) {
-  frmArchivo dialogo(this);
+  frmArchivo dialogo(estado_, entorno_, this);
+  connect(&dialogo, &frmArchivo::calculoAbierto, this, &VentanaPrincipal::CargarPatillas);
   dialogo.PonerTag(modo);
   dialogo.exec();
 }

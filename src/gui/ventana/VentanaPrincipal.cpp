@@ -10,7 +10,6 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "gui/comun/VentanaDuena.h"
 #include "gui/comun/frmPreguntaGrabar.h"
 #include "gui/formularios/FabricaFormularios.h"
 #include "gui/formularios/FormularioDatos.h"
@@ -72,11 +71,12 @@ const QStringList& MandatosDeCalculo() {
   return nombres;
 }
 
-VentanaPrincipal::VentanaPrincipal(QWidget* padre)
-    : QMainWindow(padre), pantalla_(std::make_unique<PantallaQt>(*this)) {
+VentanaPrincipal::VentanaPrincipal(Entorno entorno, QWidget* padre)
+    : QMainWindow(padre),
+      entorno_(std::move(entorno)),
+      pantalla_(
+          std::make_unique<PantallaQt>([this](Formulario f) { return ObtenerFormulario(f); })) {
   setObjectName(QStringLiteral("frmMain"));
-  // Los mensajes y preguntas se abren siempre sobre esta ventana.
-  EstablecerVentanaDuena(this);
   estado_.calculo.PonerPantalla(pantalla_.get());
 
   central_ = new QWidget(this);
@@ -87,11 +87,14 @@ VentanaPrincipal::VentanaPrincipal(QWidget* padre)
   PintarFondo(area_, QApplication::palette().color(QPalette::Dark));
 
   // El menú "Imprimir" pide sus mandatos por imprimirPedido.
-  auto* impresion = new Impresion(*this);
+  auto* impresion = new Impresion(
+      estado_.calculo, entorno_, [this](Formulario f) { return ObtenerFormulario(f); },
+      [this] { return FormActual(); }, this);
   connect(this, &VentanaPrincipal::imprimirPedido, impresion, &Impresion::Mandato);
   // Los mandatos de ayuda abren su archivo en una ventana de ayuda de esta ventana.
-  connect(this, &VentanaPrincipal::ayudaPedida, this,
-          [this](const QString& mandato) { MandatoAyuda(this, mandato, estado_.ArchivoAyuda); });
+  connect(this, &VentanaPrincipal::ayudaPedida, this, [this](const QString& mandato) {
+    MandatoAyuda(this, entorno_, mandato, estado_.ArchivoAyuda);
+  });
   CrearMenus();
   CrearPatillas();
   CrearTirasDesplazamiento();

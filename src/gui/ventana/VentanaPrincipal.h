@@ -9,6 +9,7 @@
 #include <array>
 #include <memory>
 
+#include "gui/comun/Entorno.h"
 #include "nucleo/entrada/EdicionCampos.h"
 #include "nucleo/model/EstadoPrograma.h"
 
@@ -21,14 +22,17 @@ class PantallaQt;
 
 // frmMain: la ventana del programa, con sus menús, la tira de patillas, las dos tiras de
 // desplazamiento y el área donde se ven los formularios de datos, uno cada vez. Tiene el
-// estado del programa y la edición de campos, y da a formularios y diálogos lo que necesitan.
+// estado del programa, la edición de campos y el entorno, y da a formularios y diálogos lo
+// que necesitan de ellos.
 class VentanaPrincipal : public QMainWindow {
   Q_OBJECT
 public:
-  explicit VentanaPrincipal(QWidget* padre = nullptr);
+  explicit VentanaPrincipal(Entorno entorno = {}, QWidget* padre = nullptr);
   ~VentanaPrincipal() override;
 
   EstadoPrograma& Estado() { return estado_; }
+  // Las pruebas cambian los enganches del entorno con la ventana ya abierta.
+  Entorno& EntornoPrograma() { return entorno_; }
   Calculo& Datos() { return estado_.calculo; }
 
   // Los formularios se crean la primera vez que algo los nombra.
@@ -119,6 +123,7 @@ private:
   // El gancho de la rueda en el formulario a la vista mueve esta ventana (MouseWheel).
   void InstalarRueda(FormularioDatos* form);
 
+  Entorno entorno_;
   EstadoPrograma estado_;
   EdicionCampos edicion_{estado_};
   std::unique_ptr<PantallaQt> pantalla_;
