@@ -5,7 +5,7 @@
 #include <iterator>
 
 #include "gui/campos/CampoTexto.h"
-#include "gui/formularios/FabricaFormularios.h"
+#include "gui/formularios/TituloFormulario.h"
 #include "gui/comun/Twips.h"
 
 namespace dorvelna {
