@@ -78,6 +78,42 @@ TEST_F(PruebaVentana, SinCalculoSoloSePuedeEmpezarUnoOAbrirlo) {
   EXPECT_TRUE(leyendas.contains(QStringLiteral("Edición")));
 }
 
+// Mientras "Tipo de Cálculo" o "Tipo de Autocar" están a la vista no se puede empezar ni abrir
+// otro cálculo; al cerrarlos sin elegir, vuelve a poderse. "Nuevo Cálculo" lleva al segundo.
+TEST_F(PruebaVentana, LosDialogosDeCalculoNuevoApaganLosMenusMientrasSeVen) {
+  auto menus = [this] {
+    return Visible(QStringLiteral("mnuNuevo")) + Visible(QStringLiteral("mnuFileOpen"));
+  };
+  auto aLaVista = [this](const char* nombre) -> QWidget* {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    auto* dialogo = Hijo<QWidget>(QString::fromLatin1(nombre));
+    if (!dialogo || !QTest::qWaitFor([dialogo] { return dialogo->isVisible(); }, 3000)) {
+      ADD_FAILURE() << nombre << " no se ve";
+      return nullptr;
+    }
+    return dialogo;
+  };
+  auto pulsar = [](QWidget* dialogo, const char* boton) {
+    QTest::mouseClick(dialogo->findChild<QPushButton*>(QString::fromLatin1(boton)), Qt::LeftButton);
+  };
+  ventana->MostrarNueva();
+  QWidget* nueva = aLaVista("frmNueva");
+  ASSERT_TRUE(nueva);
+  EXPECT_EQ(menus(), 0);
+  pulsar(nueva, "CancelButton");
+  EXPECT_EQ(menus(), 2);
+
+  ventana->MostrarNueva();
+  nueva = aLaVista("frmNueva");
+  ASSERT_TRUE(nueva);
+  pulsar(nueva, "OKButton");
+  QWidget* tipo = aLaVista("frmTipoVeh");
+  ASSERT_TRUE(tipo);
+  EXPECT_EQ(menus(), 0);
+  tipo->close();
+  EXPECT_EQ(menus(), 2);
+}
+
 TEST_F(PruebaVentana, CadaClaseLlenaLasDosColumnasConSusFechas) {
   QStringList descripciones;
   for (int k = 0; k < 4; ++k) {
