@@ -11,18 +11,16 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
-#include "nucleo/entrada/Formato.h"
 #include "gui/formularios/FormularioDatos.h"
 #include "gui/ventana/Arranque.h"
-#include "gui/comun/Carpetas.h"
-#include "gui/ventana/Globales.h"
-#include "gui/ventana/VentanaPrincipal.h"
 
 using namespace dorvelna;
 
 namespace {
 
 double primerArranqueMs = 0;
+// La carpeta del programa es la de las medidas, con el Calibrario que copia la construcción.
+Entorno entorno;
 
 double MegasPico() {
   rusage uso{};
@@ -35,25 +33,25 @@ void Asentar() {
   QApplication::processEvents();
 }
 
-// Lo que hace Main tras la presentación: ventana, carga y frmNueva a la vista.
-bool MostrarVentana(VentanaPrincipal& ventana) {
-  ventana.show();
-  ventana.Cargar(true);
+// Lo que hace Main tras la presentación: ventana, carga y frmNueva a la vista; nada si
+// frmNueva no se ve.
+std::unique_ptr<VentanaPrincipal> MostrarVentana() {
+  auto ventana = AbrirPrograma(entorno, true);
   QApplication::processEvents();
-  QWidget* nueva = ventana.findChild<QWidget*>(QStringLiteral("frmNueva"));
-  return nueva && nueva->isVisible();
+  QWidget* nueva = ventana->findChild<QWidget*>(QStringLiteral("frmNueva"));
+  if (!nueva || !nueva->isVisible()) return nullptr;
+  return ventana;
 }
 
 void VentanaConNueva(benchmark::State& estado) {
   for (auto _ : estado) {
-    Calculo calculo;
-    VentanaPrincipal ventana(calculo);
-    if (!MostrarVentana(ventana)) {
+    const auto ventana = MostrarVentana();
+    if (!ventana) {
       estado.SkipWithError("frmNueva no se ve");
       return;
     }
     estado.PauseTiming();
-    ventana.hide();
+    ventana->hide();
     estado.ResumeTiming();
   }
   estado.counters["primer_arranque_ms"] = primerArranqueMs;
@@ -62,10 +60,8 @@ void VentanaConNueva(benchmark::State& estado) {
 BENCHMARK(VentanaConNueva)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 void ClicEnClase(benchmark::State& estado) {
-  Calculo calculo;
-  VentanaPrincipal ventana(calculo);
-  ventana.show();
-  ventana.Cargar(false);
+  const auto programa = AbrirPrograma(entorno, false);
+  VentanaPrincipal& ventana = *programa;
   Asentar();
   for (auto _ : estado) {
     estado.PauseTiming();
@@ -103,14 +99,9 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication aplicacion(argc, argv);
   PrepararAplicacion(aplicacion);
-  SeparadorDecimal = ObtenerSeparadorDecimal();
-  FijarCarpetaPrograma(QCoreApplication::applicationDirPath());
-  {
-    Calculo calculo;
-    VentanaPrincipal ventana(calculo);
-    if (!MostrarVentana(ventana)) return 1;
-    primerArranqueMs = static_cast<double>(reloj.nsecsElapsed()) / 1e6;
-  }
+  entorno.carpetaPrograma = QCoreApplication::applicationDirPath();
+  if (!MostrarVentana()) return 1;
+  primerArranqueMs = static_cast<double>(reloj.nsecsElapsed()) / 1e6;
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -8,11 +8,9 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
-#include "nucleo/archivos/LeerArchivo.h"
 #include "gui/formularios/FormularioDatos.h"
-#include "gui/comun/Carpetas.h"
-#include "gui/ventana/Globales.h"
-#include "gui/ventana/VentanaPrincipal.h"
+#include "gui/ventana/Arranque.h"
+#include "nucleo/archivos/LeerArchivo.h"
 
 using namespace dorvelna;
 
@@ -41,15 +39,14 @@ double MegasPico() {
 }
 
 struct Escena {
-  Calculo calculo;
-  VentanaPrincipal ventana{calculo};
-  Escena() {
-    ventana.show();
-    ventana.Cargar(false);
+  std::unique_ptr<VentanaPrincipal> programa;
+  VentanaPrincipal& ventana;
+  explicit Escena(const Entorno& entorno)
+      : programa(AbrirPrograma(entorno, false)), ventana(*programa) {
     Asentar();
   }
   bool Abrir() {
-    if (LeerArchivo(calculo, RutaClase())) return false;
+    if (LeerArchivo(ventana.Datos(), RutaClase())) return false;
     ventana.CargarPatillas();
     Asentar();
     for (Formulario f : kSiete) {
@@ -127,10 +124,10 @@ int main(int argc, char** argv) {
   letra.setPointSizeF(8.25);
   aplicacion.setFont(letra);
   QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
-  FijarCarpetaPrograma(QCoreApplication::applicationDirPath());
-  SeparadorDecimal = QLocale().decimalPoint();
+  Entorno entorno;
+  entorno.carpetaPrograma = QCoreApplication::applicationDirPath();
   benchmark::Initialize(&argc, argv);
-  Escena e;
+  Escena e(entorno);
   escena = &e;
   benchmark::RunSpecifiedBenchmarks();
   escena = nullptr;

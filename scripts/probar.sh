@@ -30,6 +30,11 @@ pruebas() {
 
 inicio=$SECONDS
 
+# Capas e inclusiones antes de construir: un archivo que incluye de una capa superior o un
+# ciclo de inclusiones hace fallar el guion, que nombra el archivo y la inclusión.
+fase "Capas e inclusiones"
+python3 scripts/comprobar_capas.py
+
 # Las opciones van siempre explícitas: una carpeta reutilizada no debe conservar otras.
 fase "Construcción normal ($normal/)"
 cmake -S . -B "$normal" -G Ninja \

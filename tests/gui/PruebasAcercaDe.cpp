@@ -6,8 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "Modales.h"
-#include "gui/comun/VentanaDuena.h"
-#include "gui/comun/frmMensaje.h"
+#include "gui/comun/Entorno.h"
 #include "gui/comun/frmAbout.h"
 
 namespace dorvelna {
@@ -25,18 +24,19 @@ protected:
     ASSERT_TRUE(aceptar_);
     EXPECT_TRUE(QTest::qWaitFor([&] { return static_cast<bool>(aceptar_->hasFocus()); }, 2000));
   }
-  void TearDown() override { EstablecerObservadorMensajes(nullptr); }
-
   // Recoge los mensajes sin abrir el cuadro.
   void Recoger() {
     QStringList* vistos = &mensajes_;
-    EstablecerObservadorMensajes([vistos](const QString& texto, const QString& titulo) {
+    entorno_.mensajes = [vistos](const QString& texto, const QString& titulo) {
       *vistos << titulo << texto;
       return true;
-    });
+    };
   }
 
-  frmAbout acerca_;
+  // Los créditos salen sobre la ventana dueña del diálogo.
+  QWidget duena_;
+  Entorno entorno_;
+  frmAbout acerca_{entorno_, &duena_};
   QPushButton* aceptar_ = nullptr;
   QStringList mensajes_;
 };
@@ -95,17 +95,16 @@ TEST_F(PruebaAcercaDe, EscYCtrlMuestranLosCreditosSinCerrar) {
 
 // Sin observador, los créditos salen en el cuadro de mensajes de verdad, con su icono.
 TEST_F(PruebaAcercaDe, LosCreditosSalenEnElCuadroDeMensajes) {
-  EstablecerVentanaDuena(&acerca_);
   bool visto = false;
   ResponderModal(QStringLiteral("frmMensaje"), QStringLiteral("cmbAceptar"), [&](QWidget* d) {
     visto = true;
     EXPECT_EQ(d->windowTitle(), QStringLiteral("Autor"));
+    EXPECT_EQ(d->parentWidget(), &duena_);
     auto* informacion = d->findChild<QLabel*>(QStringLiteral("picInformacion"));
     ASSERT_TRUE(informacion);
     EXPECT_TRUE(informacion->isVisible());
   });
   QTest::keyClick(aceptar_, Qt::Key_Escape);
-  EstablecerVentanaDuena(nullptr);
   EXPECT_TRUE(visto);
   EXPECT_TRUE(acerca_.isVisible());
 }

@@ -5,9 +5,10 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "gui/comun/Entorno.h"
+#include "gui/comun/frmAbout.h"
 #include "gui/comun/frmMensaje.h"
 #include "gui/comun/frmPreguntaGrabar.h"
-#include "gui/comun/frmAbout.h"
 #include "gui/comun/frmSplash.h"
 
 namespace dorvelna {
@@ -81,12 +82,14 @@ TEST(Apariencia, LosDialogosSeVenEnterosYOrdenados) {
     d.Preparar(m.texto, m.titulo);
     Revisar(&d, m.archivo);
   }
-  frmPreguntaGrabar pregunta({});
+  bool cancelado = true;
+  frmPreguntaGrabar pregunta(cancelado, {});
   pregunta.setWindowTitle(QStringLiteral("Salir"));
   Revisar(&pregunta, QStringLiteral("dialogos-pregunta.png"));
   frmSplash presentacion;
   Revisar(&presentacion, QStringLiteral("dialogos-presentacion.png"));
-  frmAbout acerca;
+  const Entorno entorno;
+  frmAbout acerca(entorno);
   Revisar(&acerca, QStringLiteral("dialogos-acercade.png"));
 }
 

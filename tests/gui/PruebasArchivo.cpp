@@ -1,6 +1,5 @@
 // Abrir y grabar cálculos con frmArchivo, GrabarArchivo y la pregunta de grabar, con la
 // ventana principal de verdad.
-#include "comun/DispositivoQueFalla.h"
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -17,15 +16,15 @@
 
 #include "Modales.h"
 #include "VentanaPrueba.h"
+#include "comun/DispositivoQueFalla.h"
+#include "gui/archivo/frmArchivo.h"
+#include "gui/archivo/frmTipoVeh.h"
+#include "gui/comun/Carpetas.h"
+#include "gui/comun/Twips.h"
 #include "gui/comun/frmMensaje.h"
 #include "gui/comun/frmPreguntaGrabar.h"
 #include "nucleo/archivos/EscribirArchivo.h"
 #include "nucleo/archivos/LeerArchivo.h"
-#include "gui/archivo/frmArchivo.h"
-#include "gui/archivo/frmTipoVeh.h"
-#include "gui/comun/Carpetas.h"
-#include "gui/ventana/Globales.h"
-#include "gui/comun/Twips.h"
 
 namespace dorvelna {
 namespace {
@@ -62,16 +61,10 @@ protected:
   void SetUp() override {
     VentanaPrueba::SetUp();
     // Los mensajes se recogen sin abrir el cuadro, salvo donde la prueba quiere verlo.
-    EstablecerObservadorMensajes([this](const QString& texto, const QString& titulo) {
+    entorno.mensajes = [this](const QString& texto, const QString& titulo) {
       mensajes << titulo + QLatin1Char('|') + texto;
       return recoger;
-    });
-  }
-  void TearDown() override {
-    EstablecerObservadorMensajes(nullptr);
-    EstablecerIntermediarioGrabacion({});
-    EstablecerListaUnidades({});
-    VentanaPrueba::TearDown();
+    };
   }
 
   // Carpeta de programa nueva, con "Cálculos" o sin ella, y la ventana abierta.
@@ -86,7 +79,7 @@ protected:
   // Un cálculo grabado: la clase k con otra descripción (y otra longitud, si se da).
   void EscribirCopia(const QString& ruta, int k, const QString& descripcion, double c3 = 0) {
     Calculo otro;
-    ASSERT_FALSE(LeerArchivo(otro, CarpetaPrograma() + frmTipoVeh::ArchivoClase(k)));
+    ASSERT_FALSE(LeerArchivo(otro, CarpetaPrograma(entorno) + frmTipoVeh::ArchivoClase(k)));
     otro.ValoresS.C[1] = Valor(descripcion);
     if (c3 > 0) otro.ValoresS.C[3] = Valor(c3);
     ASSERT_FALSE(EscribirArchivo(otro, ruta));
@@ -195,7 +188,7 @@ void Aceptar(frmArchivo& d) { QTest::mouseClick(En<QPushButton>(d, "cmbAceptar")
 // mirarla.
 TEST_F(PruebaArchivo, ControlesEnSuSitioYLeyendaSegunElModo) {
   Programa();
-  auto d = std::make_unique<frmArchivo>(ventana.get());
+  auto d = std::make_unique<frmArchivo>(Estado(), ventana->EntornoPrograma(), ventana.get());
   EXPECT_EQ(d->windowTitle(), QStringLiteral("Archivo"));
   const QList<QWidget*> controles = d->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
   EXPECT_EQ(controles.size(), 11);
@@ -271,7 +264,7 @@ TEST_F(PruebaArchivo, AbrirUnCalculoGrabadoDesdeNuevaYDesdeElMenu) {
                EXPECT_EQ(texto->text(), QStringLiteral("a.dvn"));
                ClicEnArchivo(d, QStringLiteral("b.dvn"), true);
              });
-  EXPECT_EQ(NombreArchivo, calculos + "/b.dvn");
+  EXPECT_EQ(Estado().NombreArchivo, calculos + "/b.dvn");
   EXPECT_EQ(Texto("TextSC(1)"), QStringLiteral("Autocar B"));
   EXPECT_TRUE(ventana->Patillas()->isVisible());
   EXPECT_FALSE(ventana->HayCambios());
@@ -279,7 +272,7 @@ TEST_F(PruebaArchivo, AbrirUnCalculoGrabadoDesdeNuevaYDesdeElMenu) {
   EXPECT_FALSE(ventana->Accion("mnuFileOpen")->isEnabled());
 
   Pulsar("cmbCerrar");
-  EXPECT_TRUE(NombreArchivo.isEmpty());
+  EXPECT_TRUE(Estado().NombreArchivo.isEmpty());
   ASSERT_TRUE(ventana->Accion("mnuFileOpen")->isEnabled());
   ConDialogo([&] { ventana->Accion("mnuFileOpen")->trigger(); },
              [&](frmArchivo& d) {
@@ -293,7 +286,7 @@ TEST_F(PruebaArchivo, AbrirUnCalculoGrabadoDesdeNuevaYDesdeElMenu) {
                Aceptar(d);
              });
   EXPECT_EQ(Texto("TextSC(1)"), QStringLiteral("Autocar A"));
-  EXPECT_EQ(NombreArchivo, calculos + "/a.dvn");
+  EXPECT_EQ(Estado().NombreArchivo, calculos + "/a.dvn");
   EXPECT_TRUE(mensajes.isEmpty()) << mensajes.join(' ').toStdString();
 }
 
@@ -305,7 +298,7 @@ TEST_F(PruebaArchivo, GrabarConNombreYDespuesSinDialogo) {
   EscribirCopia(calculos + "/otro.dvn", 0, QStringLiteral("Otro"));
   AbrirClase(1);
   ASSERT_TRUE(ventana->Patillas()->isVisible());
-  EXPECT_TRUE(NombreArchivo.isEmpty());
+  EXPECT_TRUE(Estado().NombreArchivo.isEmpty());
   Teclear(QStringLiteral("TextSC(9)"), QStringLiteral("123456"));
   ASSERT_TRUE(ventana->HayCambios());
 
@@ -335,7 +328,7 @@ TEST_F(PruebaArchivo, GrabarConNombreYDespuesSinDialogo) {
   recoger = true;
   const QString ruta = calculos + QStringLiteral("/mi cálculo.dvn");
   EXPECT_EQ(mensajes, QStringList{"Grabar|" + aviso});
-  EXPECT_EQ(NombreArchivo, ruta);
+  EXPECT_EQ(Estado().NombreArchivo, ruta);
   EXPECT_FALSE(ventana->HayCambios());
   Calculo leido;
   ASSERT_FALSE(LeerArchivo(leido, ruta));
@@ -350,7 +343,7 @@ TEST_F(PruebaArchivo, GrabarConNombreYDespuesSinDialogo) {
   EXPECT_EQ(Ultimo(), QStringLiteral("Grabar|El archivo se ha grabado."));
   ASSERT_FALSE(LeerArchivo(leido, ruta));
   EXPECT_EQ(leido.ValoresS.C[9], Valor(234567.0));
-  EXPECT_EQ(NombreArchivo, ruta);
+  EXPECT_EQ(Estado().NombreArchivo, ruta);
   EXPECT_FALSE(ventana->HayCambios());
 
   ConDialogo([&] { ventana->Accion("mnuFileSaveAs")->trigger(); },
@@ -358,11 +351,11 @@ TEST_F(PruebaArchivo, GrabarConNombreYDespuesSinDialogo) {
                Escribir(d, QStringLiteral("copia"));
                Aceptar(d);
              });
-  EXPECT_EQ(NombreArchivo, calculos + "/copia.dvn");
+  EXPECT_EQ(Estado().NombreArchivo, calculos + "/copia.dvn");
   EXPECT_EQ(QDir(calculos).entryList(QDir::Files),
             QStringList({"copia.dvn", "mi cálculo.dvn", "otro.dvn"}));
   Pulsar("cmbCerrar");
-  EXPECT_TRUE(NombreArchivo.isEmpty());
+  EXPECT_TRUE(Estado().NombreArchivo.isEmpty());
   EXPECT_FALSE(ventana->Patillas()->isVisible());
 }
 
@@ -389,7 +382,7 @@ TEST_F(PruebaArchivo, NombresRechazadosYExtensionDoble) {
                Aceptar(d);
              });
   EXPECT_EQ(Contenido(calculos + "/Autocar.dvn"), viejo);
-  EXPECT_EQ(NombreArchivo, calculos + "/doble.dvn.dvn");
+  EXPECT_EQ(Estado().NombreArchivo, calculos + "/doble.dvn.dvn");
   EXPECT_EQ(QDir(calculos).entryList(QDir::Files),
             QStringList({"Autocar.dvn", "doble.dvn.dvn"}));
 }
@@ -415,9 +408,9 @@ TEST_F(PruebaArchivo, FallosAlGrabarDejanElDialogoAbierto) {
                  EXPECT_EQ(Ultimo(), QString::fromUtf8(mensaje));
                  EXPECT_TRUE(d.isVisible());
                }
-               EstablecerIntermediarioGrabacion([](QIODevice& temporal) {
+               ventana->EntornoPrograma().grabacion = [](QIODevice& temporal) {
                  return std::make_unique<pruebas::DispositivoQueFalla>(temporal, 100);
-               });
+               };
                Escribir(d, QStringLiteral("bueno"));
                Aceptar(d);
                EXPECT_EQ(Ultimo(), QStringLiteral("Error|Archivo en mal estado."));
@@ -425,7 +418,7 @@ TEST_F(PruebaArchivo, FallosAlGrabarDejanElDialogoAbierto) {
                EXPECT_EQ(mensajes.size(), 4);
                QTest::mouseClick(En<QPushButton>(d, "cmbCancelar"), Qt::LeftButton);
              });
-  EXPECT_TRUE(NombreArchivo.isEmpty());
+  EXPECT_TRUE(Estado().NombreArchivo.isEmpty());
   EXPECT_EQ(QDir(calculos).entryList(QDir::Files | QDir::Hidden), QStringList());
   EXPECT_TRUE(ventana->HayCambios());
   EXPECT_EQ(ventana->Datos().ValoresGrabados, grabados);
@@ -465,7 +458,7 @@ TEST_F(PruebaArchivo, FallosAlAbrirDejanElDialogoAbierto) {
              });
   EXPECT_EQ(mensajes.size(), 2);
   EXPECT_EQ(Texto("TextSC(1)"), QStringLiteral("Bueno"));
-  EXPECT_EQ(NombreArchivo, calculos + "/c_bueno.dvn");
+  EXPECT_EQ(Estado().NombreArchivo, calculos + "/c_bueno.dvn");
 }
 
 // Sin "Cálculos" el diálogo empieza en la carpeta del programa; aquí no hay ningún .dvn, el
@@ -516,7 +509,7 @@ TEST_F(PruebaArchivo, UnidadesYCarpetas) {
   EscribirCopia(calculos + "/sub/dentro.dvn", 1, QStringLiteral("Dentro"));
   const QString raiz = QStorageInfo(programa).rootPath();
   const QString ausente = otra.path() + QStringLiteral("-desmontada");
-  EstablecerListaUnidades([&] { return QStringList{raiz, otra.path(), ausente}; });
+  ventana->EntornoPrograma().unidades = [&] { return QStringList{raiz, otra.path(), ausente}; };
   ConDialogo([&] { ventana->AbrirDialogoArchivo(QStringLiteral("abrir")); },
              [&](frmArchivo& d) {
                auto* unidad = En<QComboBox>(d, "Drive1");
@@ -548,7 +541,7 @@ TEST_F(PruebaArchivo, UnidadesYCarpetas) {
                Aceptar(d);
              });
   EXPECT_EQ(mensajes.size(), 1);
-  EXPECT_EQ(NombreArchivo, calculos + "/sub/dentro.dvn");
+  EXPECT_EQ(Estado().NombreArchivo, calculos + "/sub/dentro.dvn");
   EXPECT_EQ(Texto("TextSC(1)"), QStringLiteral("Dentro"));
 }
 
@@ -593,7 +586,7 @@ TEST_F(PruebaArchivo, SiEnLaPreguntaNoPierdeElTrabajo) {
       EXPECT_EQ(d.windowTitle(), QStringLiteral("Guardar archivo"));
       QTest::mouseClick(En<QPushButton>(d, "cmbCancelar"), Qt::LeftButton);
     });
-    EXPECT_TRUE(Cancelado);
+    EXPECT_TRUE(Estado().Cancelado);
     EXPECT_TRUE(ventana->isVisible());
     EXPECT_TRUE(ventana->Patillas()->isVisible());
     EXPECT_TRUE(ventana->HayCambios());
@@ -611,7 +604,7 @@ TEST_F(PruebaArchivo, SiEnLaPreguntaNoPierdeElTrabajo) {
                Escribir(d, QStringLiteral("nuevo"));
                Aceptar(d);
              });
-  EXPECT_FALSE(Cancelado);
+  EXPECT_FALSE(Estado().Cancelado);
   EXPECT_FALSE(ventana->Patillas()->isVisible());
   Calculo leido;
   ASSERT_FALSE(LeerArchivo(leido, calculos + "/nuevo.dvn"));
@@ -630,7 +623,7 @@ TEST_F(PruebaArchivo, SiEnLaPreguntaNoPierdeElTrabajo) {
   Pulsar("cmbCerrar");
   EXPECT_EQ(mensajes, QStringList{"Grabar|El archivo se ha grabado."});
   EXPECT_FALSE(ventana->Patillas()->isVisible());
-  EXPECT_TRUE(NombreArchivo.isEmpty());
+  EXPECT_TRUE(Estado().NombreArchivo.isEmpty());
   ASSERT_FALSE(LeerArchivo(leido, calculos + "/nuevo.dvn"));
   EXPECT_EQ(leido.ValoresS.C[9], Valor(87654.0));
 }
@@ -648,13 +641,13 @@ TEST_F(PruebaArchivo, GrabacionQueFallaNoPierdeNada) {
                                          QStringLiteral("trabajo.dvn"));
                Aceptar(d);
              });
-  ASSERT_EQ(NombreArchivo, ruta);
+  ASSERT_EQ(Estado().NombreArchivo, ruta);
   const QByteArray antes = Contenido(ruta);
   Teclear(QStringLiteral("TextSC(9)"), QStringLiteral("77777"));
   for (qint64 n : {qint64(0), qint64(100), qint64(antes.size() - 1)}) {
-    EstablecerIntermediarioGrabacion([n](QIODevice& temporal) {
+    ventana->EntornoPrograma().grabacion = [n](QIODevice& temporal) {
       return std::make_unique<pruebas::DispositivoQueFalla>(temporal, n);
-    });
+    };
     mensajes.clear();
     Pulsar("cmbGrabar");
     EXPECT_EQ(mensajes, QStringList{"Error|Archivo en mal estado."}) << n;
@@ -668,16 +661,16 @@ TEST_F(PruebaArchivo, GrabacionQueFallaNoPierdeNada) {
     if (titulo == QLatin1String("Cerrar")) Pulsar("cmbCerrar");
     else ventana->close();
     EXPECT_EQ(mensajes, QStringList{"Error|Archivo en mal estado."});
-    EXPECT_TRUE(Cancelado);
+    EXPECT_TRUE(Estado().Cancelado);
     EXPECT_TRUE(ventana->isVisible());
     EXPECT_TRUE(ventana->Patillas()->isVisible());
     EXPECT_EQ(Contenido(ruta), antes);
-    EXPECT_EQ(NombreArchivo, ruta);
+    EXPECT_EQ(Estado().NombreArchivo, ruta);
   }
   EXPECT_EQ(QDir(calculos).entryList(QDir::Files | QDir::Hidden), QStringList{"trabajo.dvn"});
   EXPECT_EQ(ventana->Datos().ValoresS.C[9], Valor(77777.0));
 
-  EstablecerIntermediarioGrabacion({});
+  ventana->EntornoPrograma().grabacion = {};
   ResponderModal(QStringLiteral("frmPreguntaGrabar"), QStringLiteral("cmbSi"));
   Pulsar("cmbCerrar");
   EXPECT_FALSE(ventana->Patillas()->isVisible());

@@ -32,11 +32,6 @@ const QString kAcuerdos = QStringLiteral("/Acuerdos.chm");
 
 class PruebaAyuda : public pruebas::VentanaPrueba {
 protected:
-  void SetUp() override {
-    VentanaPrueba::SetUp();
-    ArchivoAyuda.clear();
-  }
-
   // Elige una orden con el ratón: primero el menú de la barra y después la entrada.
   void ElegirEnMenu(const QString& menu, const QString& accion) {
     QMenu* m = Hijo<QMenu>(menu);
@@ -50,7 +45,7 @@ protected:
 
   VentanaAyuda* AyudaAbierta(const QString& archivo) const {
     for (auto* v : ventana->findChildren<VentanaAyuda*>()) {
-      if (v->Ruta() == CarpetaPrograma() + archivo && v->isVisible()) return v;
+      if (v->Ruta() == CarpetaPrograma(entorno) + archivo && v->isVisible()) return v;
     }
     return nullptr;
   }
@@ -92,7 +87,7 @@ TEST_F(PruebaAyuda, LasDosAyudasSeAbrenDesdeSusMenusEnSuTemaPorDefecto) {
   EXPECT_EQ(manual->windowTitle(), QStringLiteral("Ayuda de Dorvelna"));
   EXPECT_EQ(Pagina(manual), QStringLiteral("/inicio.html"));
   EXPECT_EQ(manual->Navegador()->documentTitle(), QStringLiteral("Dorvelna: manual del usuario"));
-  EXPECT_EQ(ArchivoAyuda, CarpetaPrograma() + kManual);
+  EXPECT_EQ(Estado().ArchivoAyuda, CarpetaPrograma(entorno) + kManual);
   Capturar(manual, QStringLiteral("ayuda-manual.png"));
 
   ElegirEnMenu(QStringLiteral("mnuCalibrario"), QStringLiteral("mnuAcuerdos"));
@@ -104,7 +99,7 @@ TEST_F(PruebaAyuda, LasDosAyudasSeAbrenDesdeSusMenusEnSuTemaPorDefecto) {
   EXPECT_EQ(Pagina(acuerdos), QStringLiteral("/inicio.html"));
   EXPECT_EQ(acuerdos->Navegador()->documentTitle(), QStringLiteral("El Calibrario de Costes"));
   // El nombre del archivo de ayuda es el del último abierto.
-  EXPECT_EQ(ArchivoAyuda, CarpetaPrograma() + kAcuerdos);
+  EXPECT_EQ(Estado().ArchivoAyuda, CarpetaPrograma(entorno) + kAcuerdos);
   Capturar(acuerdos, QStringLiteral("ayuda-acuerdos.png"));
 
   // Pedir otra vez el manual, lejos ya de su portada, reutiliza su ventana y vuelve a ella.
@@ -113,7 +108,7 @@ TEST_F(PruebaAyuda, LasDosAyudasSeAbrenDesdeSusMenusEnSuTemaPorDefecto) {
   EXPECT_EQ(AyudaAbierta(kManual), manual);
   EXPECT_EQ(Pagina(manual), QStringLiteral("/inicio.html"));
   EXPECT_EQ(ventana->findChildren<VentanaAyuda*>().size(), 2);
-  EXPECT_EQ(ArchivoAyuda, CarpetaPrograma() + kManual);
+  EXPECT_EQ(Estado().ArchivoAyuda, CarpetaPrograma(entorno) + kManual);
 }
 
 // Sin archivo, con un archivo que no es una ayuda y con uno cortado tras su cabecera (nombra
@@ -165,7 +160,7 @@ TEST_F(PruebaAyuda, UnArchivoQueFaltaOEstaDanadoDaSuMensaje) {
       });
       ventana->Accion(c.accion)->trigger();
       EXPECT_TRUE(visto);
-      EXPECT_EQ(ArchivoAyuda, carpeta + c.archivo);
+      EXPECT_EQ(Estado().ArchivoAyuda, carpeta + c.archivo);
       EXPECT_TRUE(ventana->findChildren<VentanaAyuda*>().isEmpty());
     }
   }

@@ -72,8 +72,8 @@ TEST_F(PruebaCostes, CostesVariablesLlenosDesdeUnaClase) {
   FormularioDatos* form = ventana->FormActual();
   ASSERT_EQ(form->objectName(), QStringLiteral("frmCostesVariables"));
   QWidget* S = EnForm(QStringLiteral("FrameS"));
-  const auto& vs = calculo.ValoresS.V;
-  const auto& vo = calculo.ValoresO.V;
+  const auto& vs = Datos().ValoresS.V;
+  const auto& vo = Datos().ValoresO.V;
   for (int i = 1; i <= 21; ++i) {
     SCOPED_TRACE(i);
     CampoTexto* s = Caja(QStringLiteral("TextSV(%1)").arg(i));
@@ -134,7 +134,7 @@ TEST_F(PruebaCostes, ServicioLlenoDesdeUnaClase) {
   EXPECT_EQ(form->FrameO, nullptr);
   EXPECT_EQ(EnForm(QStringLiteral("FrameO")), nullptr);
   EXPECT_EQ(form->FrameS->palette().color(QPalette::Window), QColor(224, 224, 224));
-  const auto& ss = calculo.ValoresS.SS;
+  const auto& ss = Datos().ValoresS.SS;
   for (int i = 1; i <= 31; ++i) {
     SCOPED_TRACE(i);
     CampoTexto* c = Caja(QStringLiteral("TextSS(%1)").arg(i));
@@ -152,8 +152,8 @@ TEST_F(PruebaCostes, ServicioLlenoDesdeUnaClase) {
     ComprobarCampo(c, ss[i].EsVacio() ? 0 : Numero(ss[i]));
   }
   // SS(1) es el coste por viajero-kilómetro de los resultados, con cinco decimales.
-  EXPECT_GT(Numero(calculo.ValoresS.R[40]), 0);
-  EXPECT_EQ(Numero(ss[1]), Numero(calculo.ValoresS.R[40]));
+  EXPECT_GT(Numero(Datos().ValoresS.R[40]), 0);
+  EXPECT_EQ(Numero(ss[1]), Numero(Datos().ValoresS.R[40]));
   EXPECT_EQ(Caja(QStringLiteral("TextSS(1)"))->Decimales(), 5);
   QStringList textos;
   for (QLabel* l : form->findChildren<QLabel*>()) textos << l->text();
@@ -175,7 +175,7 @@ TEST_F(PruebaCostes, ServicioLlenoDesdeUnaClase) {
 TEST_F(PruebaCostes, ServicioConKilometrosDeMasQuedaACeroAlActivarse) {
   AbrirClase(0);
   IrA(Formulario::Servicio);
-  const Valores& v = calculo.ValoresS;
+  const Valores& v = Datos().ValoresS;
   ASSERT_GE(Numero(v.C[11]), 9000);
   Teclear(Caja(QStringLiteral("TextSS(3)")), QStringLiteral("9000"));
   Teclear(Caja(QStringLiteral("TextSS(8)")), QStringLiteral("50"));
@@ -234,7 +234,7 @@ TEST_F(PruebaCostes, ComentarioDeIndirectos) {
   AbrirClase(0);
   IrA(Formulario::CostesIndirectos);
   // Preparación: unos costes directos de 400 € (sólo el personal de a bordo).
-  Valores& s = calculo.ValoresS;
+  Valores& s = Datos().ValoresS;
   for (int i : {2, 7, 10, 12, 17, 20}) s.F1[i] = Valor(0.0);
   for (int i : {8, 18, 28}) s.F2[i] = Valor(0.0);
   s.F2[1] = Valor(400.0);
@@ -316,11 +316,11 @@ TEST_F(PruebaCostes, ColumnaODeReferenciaEnTotal) {
   ASSERT_TRUE(destino.open(QIODevice::WriteOnly));
   destino.write(lineas.join('\n'));
   destino.close();
-  ASSERT_FALSE(LeerArchivo(calculo, ruta).has_value());
+  ASSERT_FALSE(LeerArchivo(Datos(), ruta).has_value());
   ventana->CargarPatillas();
   IrA(Formulario::CostesIndirectos);
 
-  const Valores& o = calculo.ValoresO;
+  const Valores& o = Datos().ValoresO;
   const double p = std::round(1000 * Numero(o.I[5]) / Numero(o.R[16])) / 10;
   const QString medio = QString::number(p, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
   QLabel* comentario = Etiqueta(QStringLiteral("Label13"));
@@ -340,7 +340,7 @@ TEST_F(PruebaCostes, ColumnaODeReferenciaEnTotal) {
   ComprobarSinSolapes(ventana->FormActual());
 
   // Otro total de O no se ve al volver al formulario: sólo S se refresca.
-  calculo.ValoresO.I[5] = Valor(2 * Numero(o.I[5]));
+  Datos().ValoresO.I[5] = Valor(2 * Numero(o.I[5]));
   IrA(Formulario::Resultados);
   for (int i : {11, 12, 13, 31, 32, 33}) {
     EXPECT_FALSE(Etiqueta(QStringLiteral("lblOR(%1)").arg(i))->isVisible()) << i;

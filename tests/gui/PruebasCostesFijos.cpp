@@ -60,7 +60,7 @@ protected:
     EXPECT_EQ(Fondo(F2(i)), Fondo(F2(entrada ? 1 : 5)));
     EXPECT_EQ(F2(i)->text(), texto);
   }
-  double NumeroS(int i) const { return calculo.ValoresS.F2[i].ComoNumero().value_or(-1); }
+  double NumeroS(int i) const { return Datos().ValoresS.F2[i].ComoNumero().value_or(-1); }
 };
 
 // Luminancia relativa de un color y contraste entre dos, como los definen las pautas de
@@ -148,7 +148,7 @@ TEST_F(PruebaCostesFijos, LlenosDesdeLaClaseEnLasDosColumnasYAlcanzables) {
       for (char col : {'S', 'O'}) {
         CampoTexto* c = F(g, col, i);
         ASSERT_NE(c, nullptr) << CodigoGrupo(g) << col << i;
-        const Valor& v = calculo.Registro(col == 'S' ? Columna::S : Columna::O)(g, i);
+        const Valor& v = Datos().Registro(col == 'S' ? Columna::S : Columna::O)(g, i);
         EXPECT_EQ(c->text(), vacio ? QString() : FormatearValor(v, c->Decimales(), false))
             << c->objectName().toStdString();
         EXPECT_TRUE(col == 'S' || !c->isEnabled());
@@ -202,11 +202,11 @@ TEST_F(PruebaCostesFijos, OtraFormaYLuegoCompraDevuelveLosCamposDeCompra) {
     ASSERT_EQ(campos("T").size(), 1u);
     EXPECT_EQ(campos("T").begin()->first, s.segunda);
     Clic(QStringLiteral("OptionS%1(2)").arg(letra));
-    EXPECT_FALSE(calculo.ValoresS.F1[modo].EsSi());
+    EXPECT_FALSE(Datos().ValoresS.F1[modo].EsSi());
     EXPECT_EQ(Vistos('S', letra), QStringLiteral("T"));
     EXPECT_EQ(Vistos('O', letra), QStringLiteral("AF"));  // la columna O no se entera
     Clic(QStringLiteral("OptionS%1(1)").arg(letra));
-    EXPECT_TRUE(calculo.ValoresS.F1[modo].EsSi());
+    EXPECT_TRUE(Datos().ValoresS.F1[modo].EsSi());
     EXPECT_EQ(Vistos('S', letra), QStringLiteral("AF"));
     EXPECT_EQ(campos("AF"), antes);
   }
@@ -215,15 +215,15 @@ TEST_F(PruebaCostesFijos, OtraFormaYLuegoCompraDevuelveLosCamposDeCompra) {
 }
 
 TEST_F(PruebaCostesFijos, ColumnaOGuardadaEnTotalYOtraFormaSeVeAsi) {
-  calculo.ValoresO.F1[11] = Valor(false);
-  calculo.ValoresO.F2[2] = Valor(false);
-  calculo.ValoresO.F2[9] = Valor(false);
+  Datos().ValoresO.F1[11] = Valor(false);
+  Datos().ValoresO.F2[2] = Valor(false);
+  Datos().ValoresO.F2[9] = Valor(false);
   QTemporaryDir carpeta;
   const QString ruta = QDir(carpeta.path()).filePath(QStringLiteral("total.dvn"));
-  ASSERT_FALSE(EscribirArchivo(calculo, ruta).has_value());
-  calculo.ValoresO.F2[9] = Valor(true);  // lo que cuenta es lo que dice el archivo
-  ASSERT_FALSE(LeerArchivo(calculo, ruta).has_value());
-  ASSERT_FALSE(calculo.ValoresO.F2[9].EsSi());
+  ASSERT_FALSE(EscribirArchivo(Datos(), ruta).has_value());
+  Datos().ValoresO.F2[9] = Valor(true);  // lo que cuenta es lo que dice el archivo
+  ASSERT_FALSE(LeerArchivo(Datos(), ruta).has_value());
+  ASSERT_FALSE(Datos().ValoresO.F2[9].EsSi());
 
   IrA(Formulario::CostesFijos1);
   EXPECT_EQ(Vistos('O', 'E'), QStringLiteral("T"));
@@ -234,7 +234,7 @@ TEST_F(PruebaCostesFijos, ColumnaOGuardadaEnTotalYOtraFormaSeVeAsi) {
   IrA(Formulario::CostesFijos2);
   for (int i : {3, 4, 5, 6, 7}) EXPECT_EQ(F(Grupo::F2, 'O', i)->text(), QString()) << i;
   for (int i : kSeguros) EXPECT_EQ(F(Grupo::F2, 'O', i)->text(), QString()) << i;
-  EXPECT_EQ(calculo.ValoresO.F2[10].ComoNumero(), 1800.0);  // el valor sigue guardado
+  EXPECT_EQ(Datos().ValoresO.F2[10].ComoNumero(), 1800.0);  // el valor sigue guardado
   EXPECT_EQ(F(Grupo::F2, 'O', 8)->text(), QStringLiteral("7.020,00"));
   EXPECT_EQ(F(Grupo::F2, 'O', 18)->text(), QStringLiteral("7.240,00"));
   EXPECT_EQ(F(Grupo::F2, 'O', 20)->text(), QStringLiteral("55,00"));  // fiscales, desglosados
@@ -251,7 +251,7 @@ TEST_F(PruebaCostesFijos, SegurosEnTotalYLuegoDesglosadoRecalculanElTotalTeclead
   pruebas::GuardiaModal guardia;
 
   Clic(QStringLiteral("OptionSG(2)"));
-  EXPECT_FALSE(calculo.ValoresS.F2[9].EsSi());
+  EXPECT_FALSE(Datos().ValoresS.F2[9].EsSi());
   for (int i : kSeguros) Ver(i, false, QString());
   Ver(18, true, QStringLiteral("7.240,00"));
   Teclear(F2(18), QStringLiteral("9000"));
@@ -260,7 +260,7 @@ TEST_F(PruebaCostesFijos, SegurosEnTotalYLuegoDesglosadoRecalculanElTotalTeclead
   EXPECT_EQ(NumeroS(10), 1800.0);
 
   Clic(QStringLiteral("OptionSG(1)"));
-  EXPECT_TRUE(calculo.ValoresS.F2[9].EsSi());
+  EXPECT_TRUE(Datos().ValoresS.F2[9].EsSi());
   for (int i : kSeguros) Ver(i, true, antes[i]);
   Ver(18, false, QStringLiteral("7.240,00"));
   EXPECT_EQ(NumeroS(18), 7240.0);
@@ -336,7 +336,7 @@ TEST_F(PruebaCostesFijos, ParejasDeLaColumnaOLegiblesYQuietas) {
   const std::pair<Grupo, int> modos[] = {{Grupo::F1, 1}, {Grupo::F1, 11}, {Grupo::F2, 2},
                                          {Grupo::F2, 9}, {Grupo::F2, 19}, {Grupo::I, 1}};
   std::vector<Valor> antes;
-  for (const auto& [g, i] : modos) antes.push_back(calculo.ValoresO(g, i));
+  for (const auto& [g, i] : modos) antes.push_back(Datos().ValoresO(g, i));
   for (const auto& [form, parejas] : formularios) {
     IrA(form);
     std::vector<QAbstractButton*> botones;
@@ -368,7 +368,7 @@ TEST_F(PruebaCostesFijos, ParejasDeLaColumnaOLegiblesYQuietas) {
     }
   }
   for (size_t k = 0; k < std::size(modos); ++k) {
-    EXPECT_EQ(calculo.ValoresO(modos[k].first, modos[k].second), antes[k]) << k;
+    EXPECT_EQ(Datos().ValoresO(modos[k].first, modos[k].second), antes[k]) << k;
   }
 }
 

@@ -10,9 +10,10 @@
 
 #include "Modales.h"
 #include "VentanaPrueba.h"
+#include "gui/campos/CampoTexto.h"
+#include "gui/comun/Twips.h"
 #include "gui/formularios/FormularioDatos.h"
 #include "gui/ventana/Rueda.h"
-#include "gui/comun/Twips.h"
 
 namespace dorvelna {
 namespace {
@@ -169,6 +170,31 @@ TEST_F(PruebaDesplazamiento, LaVistaHorizontalSigueAlFoco) {
   H()->setSliderPosition(2000);
   Enfocar(CampoS(1));  // asomaba por la izquierda: queda 1300 twips dentro
   EXPECT_NEAR(EnVista(CampoS(1)).x(), 1300, 15);
+}
+
+// Teclear en un campo que las teclas de página han dejado fuera de la vista lo trae a ella;
+// el foco en un botón de opción la lleva hasta él, como a un campo.
+TEST_F(PruebaDesplazamiento, TeclearOEnfocarUnaOpcionLlevanLaVistaAlControl) {
+  Vista(3195);
+  QWidget* campo = CampoS(1);
+  Enfocar(campo);
+  QTest::keyClick(campo, Qt::Key_PageDown);
+  ASSERT_LT(EnVista(campo, true).y(), 0);
+  QTest::keyClick(campo, Qt::Key_A);
+  EXPECT_GE(EnVista(campo).y(), 0);
+
+  Pulsar("cmbCostesF1");
+  QWidget* opcion = Form()->findChild<QWidget*>(QStringLiteral("OptionSA(1)"));
+  ASSERT_NE(opcion, nullptr);
+  Enfocar(CampoS(1));
+  QWidget* abajo = nullptr;
+  for (auto* c : Form()->findChildren<CampoTexto*>()) {
+    if (c->isEnabled() && (!abajo || EnVista(c).y() > EnVista(abajo).y())) abajo = c;
+  }
+  Enfocar(abajo);
+  ASSERT_LT(EnVista(opcion, true).y(), 0);
+  Enfocar(opcion);
+  EXPECT_GE(EnVista(opcion).y(), 0);
 }
 
 TEST_F(PruebaDesplazamiento, LasTeclasDePaginaMuevenUnaPaginaSinPasarseDeLosTopes) {

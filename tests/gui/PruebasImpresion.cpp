@@ -84,22 +84,17 @@ protected:
     VentanaPrueba::SetUp();
     ASSERT_TRUE(carpeta_.isValid());
     pdf_ = carpeta_.filePath(QStringLiteral("hojas.pdf"));
-    FijarFabricaImpresora([this]() -> std::unique_ptr<QPrinter> {
+    entorno.impresora = [this]() -> std::unique_ptr<QPrinter> {
       ++trabajos_;
       if (!hayImpresora_) return nullptr;
       auto impresora = std::make_unique<QPrinter>(QPrinter::HighResolution);
       impresora->setOutputFormat(QPrinter::PdfFormat);
       impresora->setOutputFileName(pdf_);
       return impresora;
-    });
+    };
     AbrirVentana();
     AbrirClase(0);
     ASSERT_NE(ventana->FormActual(), nullptr);
-  }
-
-  void TearDown() override {
-    FijarFabricaImpresora({});
-    VentanaPrueba::TearDown();
   }
 
   void Imprimir(const char* mandato) {
@@ -169,7 +164,7 @@ TEST_F(PruebasImpresion, ElValorSinConfirmarSaleEnSuHojaYElCampoSigueEnEdicion) 
     Imprimir("mnuPrintCaracteristicas");
   }
   // Confirmado antes de imprimir: guardado y, en la hoja, con su formato.
-  EXPECT_EQ(calculo.ValoresS(Grupo::C, 9).ComoNumero().value_or(-1), 123456.0);
+  EXPECT_EQ(Datos().ValoresS(Grupo::C, 9).ComoNumero().value_or(-1), 123456.0);
   EXPECT_TRUE(TextoPagina(pdf_, 1).contains(QStringLiteral("123.456")));
   // Y de nuevo en edición: sin formato, con el foco, y se confirma al salir.
   EXPECT_TRUE(km->hasFocus());
@@ -183,7 +178,7 @@ TEST_F(PruebasImpresion, ElValorSinConfirmarSaleEnSuHojaYElCampoSigueEnEdicion) 
 TEST_F(PruebasImpresion, UnValorFueraDeLimitesAvisaYSeImprimeElAnterior) {
   auto* km = Hijo<CampoTexto>(QStringLiteral("TextSC(9)"));
   ASSERT_NE(km, nullptr);
-  const auto anterior = calculo.ValoresS(Grupo::C, 9);
+  const auto anterior = Datos().ValoresS(Grupo::C, 9);
   ASSERT_TRUE(anterior.ComoNumero().has_value());
   Teclear(QStringLiteral("TextSC(9)"), QStringLiteral("7"));
   bool avisado = false;
@@ -191,7 +186,7 @@ TEST_F(PruebasImpresion, UnValorFueraDeLimitesAvisaYSeImprimeElAnterior) {
                  [&](QWidget*) { avisado = true; });
   Imprimir("mnuPrintCaracteristicas");
   EXPECT_TRUE(avisado);
-  EXPECT_EQ(calculo.ValoresS(Grupo::C, 9), anterior);
+  EXPECT_EQ(Datos().ValoresS(Grupo::C, 9), anterior);
   ASSERT_EQ(ContarPaginas(pdf_), 1);
   const QString hoja = TextoPagina(pdf_, 1);
   EXPECT_TRUE(hoja.contains(QLocale().toString(*anterior.ComoNumero(), 'f', 0)))
@@ -205,7 +200,7 @@ TEST_F(PruebasImpresion, LosResultadosSeRecalculanYSalenConSusTartas) {
   ASSERT_NE(total, nullptr);
   const QString antes = total->text();
   // Un cambio en la ficha que los resultados aún no han recogido (uno tecleado ya los rehace).
-  calculo.ValoresS.C[9] = Valor(300000.0);
+  Datos().ValoresS.C[9] = Valor(300000.0);
   ASSERT_EQ(total->text(), antes);
 
   Imprimir("mnuPrintResultados");
@@ -250,7 +245,7 @@ TEST_F(PruebasImpresion, SinImpresoraNoPasaNadaPeroElCampoSeConfirma) {
   // Se pidió la impresora una vez, no había, y las siete hojas se saltaron sin aviso.
   EXPECT_EQ(trabajos_, 1);
   EXPECT_FALSE(QFile::exists(pdf_));
-  EXPECT_EQ(calculo.ValoresS(Grupo::C, 9).ComoNumero().value_or(-1), 250000.0);
+  EXPECT_EQ(Datos().ValoresS(Grupo::C, 9).ComoNumero().value_or(-1), 250000.0);
   EXPECT_TRUE(km->EnEdicion());
   EXPECT_EQ(km->text(), QStringLiteral("250000"));
   EXPECT_TRUE(ventana->isVisible());

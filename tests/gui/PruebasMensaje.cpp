@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "Modales.h"
-#include "gui/comun/VentanaDuena.h"
-#include "gui/comun/frmMensaje.h"
+#include "gui/comun/Entorno.h"
 #include "gui/comun/Twips.h"
+#include "gui/comun/frmMensaje.h"
 
 namespace dorvelna {
 namespace {
@@ -21,13 +21,12 @@ protected:
   void SetUp() override {
     duena_.resize(600, 400);
     duena_.show();
-    EstablecerVentanaDuena(&duena_);
   }
-  void TearDown() override {
-    EstablecerVentanaDuena(nullptr);
-    EstablecerObservadorMensajes(nullptr);
+  void Mostrar(const QString& texto, const QString& titulo) {
+    MostrarMensaje(texto, titulo, &duena_, entorno_);
   }
   QWidget duena_;
+  Entorno entorno_;
 };
 
 struct Iconos {
@@ -71,7 +70,7 @@ TEST_F(PruebaMensaje, CadaTituloMuestraSuIconoYElCuadroSeDestruye) {
         EXPECT_FALSE(alarma->pixmap().isNull());
         EXPECT_FALSE(informacion->pixmap().isNull());
       });
-      MostrarMensaje(QStringLiteral("Archivo en mal estado."), caso.titulo);
+      Mostrar(QStringLiteral("Archivo en mal estado."), caso.titulo);
       EXPECT_TRUE(visto);
       EXPECT_EQ(duena_.findChildren<frmMensaje*>().size(), 0);
     }
@@ -90,7 +89,7 @@ TEST_F(PruebaMensaje, LosSaltosCrLfSeVenComoLineas) {
                              "debe ser par.\n\n"));
     EXPECT_EQ(mensaje->parentWidget()->objectName(), QStringLiteral("Frame1"));
   });
-  MostrarMensaje(texto, QStringLiteral("Error"));
+  Mostrar(texto, QStringLiteral("Error"));
 }
 
 // El mensaje de error más largo (límites y dos reglas), una ruta larga sin espacios y un
@@ -137,20 +136,20 @@ TEST(frmMensaje, LosMensajesLargosCabenSinCortarse) {
 
 TEST_F(PruebaMensaje, ElObservadorRecogeElMensajeSinAbrirElCuadro) {
   QStringList vistos;
-  EstablecerObservadorMensajes([&](const QString& texto, const QString& titulo) {
+  entorno_.mensajes = [&](const QString& texto, const QString& titulo) {
     vistos << titulo + QLatin1Char('|') + texto;
     return titulo == QLatin1String("Error");
-  });
+  };
   {
     GuardiaModal guardia;
-    MostrarMensaje(QStringLiteral("Archivo no encontrado."), QStringLiteral("Error"));
+    Mostrar(QStringLiteral("Archivo no encontrado."), QStringLiteral("Error"));
     EXPECT_FALSE(guardia.Disparada());
   }
   // Si el observador no lo da por visto, el cuadro se abre como siempre.
   bool abierto = false;
   ResponderModal(QStringLiteral("frmMensaje"), QStringLiteral("cmbAceptar"),
                  [&](QWidget*) { abierto = true; });
-  MostrarMensaje(QStringLiteral("El archivo se ha grabado."), QStringLiteral("Grabar"));
+  Mostrar(QStringLiteral("El archivo se ha grabado."), QStringLiteral("Grabar"));
   EXPECT_TRUE(abierto);
   EXPECT_EQ(vistos, QStringList({QStringLiteral("Error|Archivo no encontrado."),
                                  QStringLiteral("Grabar|El archivo se ha grabado.")}));
@@ -160,7 +159,7 @@ TEST_F(PruebaMensaje, ElObservadorRecogeElMensajeSinAbrirElCuadro) {
 // fallar enseguida, con el título y el texto del mensaje, y lo cierra.
 TEST_F(PruebaMensaje, UnModalQueNadieEsperaHaceFallarLaPruebaConSuTexto) {
   EXPECT_NONFATAL_FAILURE(
-      MostrarMensaje(QStringLiteral("Archivo en mal estado."), QStringLiteral("Error")),
+      Mostrar(QStringLiteral("Archivo en mal estado."), QStringLiteral("Error")),
       "frmMensaje \"Error\": Archivo en mal estado.");
 }
 

@@ -149,7 +149,7 @@ TEST_P(PruebaPortapapeles, PegarSinTextoBorraLaSeleccion) {
 TEST_P(PruebaPortapapeles, LasLetrasPegadasLleganAlCampoYSeDescartanAlSalir) {
   pruebas::GuardiaModal guardia;
   QLineEdit* campo = Preparar(QStringLiteral("TextSC(9)"), QString(), 0, 0);
-  const double antes = calculo.ValoresS(Grupo::C, 9).Numero();
+  const double antes = Datos().ValoresS(Grupo::C, 9).Numero();
   ASSERT_NE(antes, 150000.0);
   QTest::keyClick(campo, Qt::Key_A);  // tecleada, la letra no entra
   EXPECT_TRUE(campo->text().isEmpty());
@@ -157,9 +157,9 @@ TEST_P(PruebaPortapapeles, LasLetrasPegadasLleganAlCampoYSeDescartanAlSalir) {
   Editar('V');
   EXPECT_EQ(campo->text(), QStringLiteral("150a000"));
   EXPECT_TRUE(campo->hasFocus());
-  EXPECT_EQ(calculo.ValoresS(Grupo::C, 9).Numero(), antes);  // aún sin confirmar
+  EXPECT_EQ(Datos().ValoresS(Grupo::C, 9).Numero(), antes);  // aún sin confirmar
   QTest::keyClick(campo, Qt::Key_Tab);
-  EXPECT_EQ(calculo.ValoresS(Grupo::C, 9).Numero(), 150000.0);
+  EXPECT_EQ(Datos().ValoresS(Grupo::C, 9).Numero(), 150000.0);
   EXPECT_EQ(campo->text(), QStringLiteral("150.000"));
   EXPECT_FALSE(guardia.Disparada());
 }
@@ -197,15 +197,15 @@ TEST_F(PruebaEdicion, OtroMenuAbiertoConElTecladoConfirmaElCampo) {
     QTest::keyClick(campo, via == Via::Alt ? Qt::Key_Alt : Qt::Key_F10,
                     via == Via::Alt ? Qt::AltModifier : Qt::NoModifier);
     ASSERT_TRUE(barra->hasFocus());
-    EXPECT_NE(calculo.ValoresS(Grupo::C, 9).Numero(), valor);
+    EXPECT_NE(Datos().ValoresS(Grupo::C, 9).Numero(), valor);
     // Escape, o F10 otra vez, deja la barra: el foco vuelve al campo, aún en edición.
     QTest::keyClick(barra, via == Via::Alt ? Qt::Key_Escape : Qt::Key_F10);
     EXPECT_FALSE(barra->hasFocus());
     EXPECT_TRUE(campo->hasFocus());
-    EXPECT_NE(calculo.ValoresS(Grupo::C, 9).Numero(), valor);
+    EXPECT_NE(Datos().ValoresS(Grupo::C, 9).Numero(), valor);
 
     AbrirConTeclado(via, archivo);
-    EXPECT_EQ(calculo.ValoresS(Grupo::C, 9).Numero(), valor);
+    EXPECT_EQ(Datos().ValoresS(Grupo::C, 9).Numero(), valor);
     EXPECT_EQ(campo->text(), QString::number(valor));  // de nuevo en edición, sin puntos
     QTest::keyClick(archivo, Qt::Key_Escape);
     QTest::keyClick(barra, Qt::Key_Escape);
@@ -227,7 +227,7 @@ TEST_F(PruebaEdicion, DejarLaBarraConUnClicEnOtroControlConfirmaElCampo) {
   ASSERT_TRUE(ventana->menuBar()->hasFocus());
   QTest::mouseClick(desglosado, Qt::LeftButton);
   EXPECT_TRUE(desglosado->hasFocus());
-  EXPECT_EQ(calculo.ValoresS(Grupo::I, 2).Numero(), 1234);
+  EXPECT_EQ(Datos().ValoresS(Grupo::I, 2).Numero(), 1234);
   EXPECT_EQ(campo->text(), QStringLiteral("1.234,00"));
   EXPECT_FALSE(guardia.Disparada());
 }

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "Modales.h"
-#include "gui/comun/VentanaDuena.h"
+#include "gui/comun/Entorno.h"
 #include "gui/comun/frmMensaje.h"
 #include "gui/comun/frmPreguntaGrabar.h"
 
@@ -19,9 +19,7 @@ protected:
   void SetUp() override {
     duena_.resize(600, 400);
     duena_.show();
-    EstablecerVentanaDuena(&duena_);
   }
-  void TearDown() override { EstablecerVentanaDuena(nullptr); }
 
   // Responde la pregunta con `actuar` y devuelve lo que dice PreguntarGrabar.
   bool Preguntar(const QString& titulo, const QString& boton,
@@ -31,7 +29,7 @@ protected:
         [&](QWidget* d) {
           EXPECT_EQ(d->windowTitle(), titulo);
           EXPECT_EQ(d->parentWidget(), &duena_);
-          EXPECT_TRUE(Cancelado);
+          EXPECT_TRUE(cancelado_);
           auto* mensaje = d->findChild<QLabel*>(QStringLiteral("lblMensaje"));
           ASSERT_TRUE(mensaje);
           EXPECT_EQ(mensaje->text(), QStringLiteral("Se han modificado los datos.\n\n"
@@ -47,29 +45,33 @@ protected:
           }
         },
         std::move(actuar));
-    return PreguntarGrabar(titulo, [this] {
-      ++grabaciones_;
-      // Se graba con la pregunta ya cerrada y antes de dar la respuesta por buena.
-      EXPECT_EQ(VisiblesConNombre(QStringLiteral("frmPreguntaGrabar")), 0);
-      EXPECT_TRUE(Cancelado);
-    });
+    return PreguntarGrabar(
+        cancelado_, titulo,
+        [this] {
+          ++grabaciones_;
+          // Se graba con la pregunta ya cerrada y antes de dar la respuesta por buena.
+          EXPECT_EQ(VisiblesConNombre(QStringLiteral("frmPreguntaGrabar")), 0);
+          EXPECT_TRUE(cancelado_);
+        },
+        &duena_);
   }
 
   QWidget duena_;
+  bool cancelado_ = true;
   int grabaciones_ = 0;
 };
 
 TEST_F(PruebaPregunta, SiGrabaDespuesDeCerrarYNoCancela) {
-  Cancelado = true;
+  cancelado_ = true;
   EXPECT_FALSE(Preguntar(QStringLiteral("Cerrar"), QStringLiteral("cmbSi")));
-  EXPECT_FALSE(Cancelado);
+  EXPECT_FALSE(cancelado_);
   EXPECT_EQ(grabaciones_, 1);
 }
 
 TEST_F(PruebaPregunta, NoSigueSinGrabar) {
-  Cancelado = true;
+  cancelado_ = true;
   EXPECT_FALSE(Preguntar(QStringLiteral("Salir"), QStringLiteral("cmbNo")));
-  EXPECT_FALSE(Cancelado);
+  EXPECT_FALSE(cancelado_);
   EXPECT_EQ(grabaciones_, 0);
 }
 
@@ -81,9 +83,9 @@ TEST_F(PruebaPregunta, CancelarCerrarOEscCancelan) {
       [](QWidget* d) { QTest::keyClick(d, Qt::Key_Escape); },
   };
   for (const auto& manera : maneras) {
-    Cancelado = false;
+    cancelado_ = false;
     EXPECT_TRUE(Preguntar(QStringLiteral("Salir"), QStringLiteral("cmbCancelar"), manera));
-    EXPECT_TRUE(Cancelado);
+    EXPECT_TRUE(cancelado_);
   }
   EXPECT_EQ(grabaciones_, 0);
   EXPECT_EQ(duena_.findChildren<frmPreguntaGrabar*>().size(), 0);
@@ -93,14 +95,18 @@ TEST_F(PruebaPregunta, CancelarCerrarOEscCancelan) {
 TEST_F(PruebaPregunta, ElMensajeDeGrabadoSaleConLaPreguntaCerrada) {
   bool mensajeVisto = false;
   ResponderModal(QStringLiteral("frmPreguntaGrabar"), QStringLiteral("cmbSi"));
-  const bool cancelado = PreguntarGrabar(QStringLiteral("Cerrar"), [&] {
-    ResponderModal(QStringLiteral("frmMensaje"), QStringLiteral("cmbAceptar"), [&](QWidget* d) {
-      mensajeVisto = true;
-      EXPECT_EQ(d->windowTitle(), QStringLiteral("Grabar"));
-      EXPECT_EQ(VisiblesConNombre(QStringLiteral("frmPreguntaGrabar")), 0);
-    });
-    MostrarMensaje(QStringLiteral("El archivo se ha grabado."), QStringLiteral("Grabar"));
-  });
+  const bool cancelado = PreguntarGrabar(
+      cancelado_, QStringLiteral("Cerrar"),
+      [&] {
+        ResponderModal(QStringLiteral("frmMensaje"), QStringLiteral("cmbAceptar"), [&](QWidget* d) {
+          mensajeVisto = true;
+          EXPECT_EQ(d->windowTitle(), QStringLiteral("Grabar"));
+          EXPECT_EQ(VisiblesConNombre(QStringLiteral("frmPreguntaGrabar")), 0);
+        });
+        MostrarMensaje(QStringLiteral("El archivo se ha grabado."), QStringLiteral("Grabar"),
+                       &duena_, Entorno{});
+      },
+      &duena_);
   EXPECT_TRUE(mensajeVisto);
   EXPECT_FALSE(cancelado);
 }

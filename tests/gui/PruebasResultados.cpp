@@ -181,8 +181,8 @@ TEST_F(PruebaResultados, AlRepintarseRecalculaLasDosColumnas) {
   otra.show();
   QApplication::setActiveWindow(&otra);
   ASSERT_TRUE(QTest::qWaitForWindowActive(&otra, 3000));
-  calculo.ValoresS.V[19] = Valor(1234.5);
-  calculo.ValoresO.V[19] = Valor(0.0);
+  Datos().ValoresS.V[19] = Valor(1234.5);
+  Datos().ValoresO.V[19] = Valor(0.0);
   EXPECT_NE(peajes->text(), QStringLiteral("1.234,50"));
   QApplication::setActiveWindow(ventana.get());
   ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get(), 3000));

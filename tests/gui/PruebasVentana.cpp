@@ -17,12 +17,11 @@
 #include "Modales.h"
 #include "VentanaPrueba.h"
 #include "gui/campos/CampoTexto.h"
-#include "nucleo/entrada/Formato.h"
 #include "gui/comun/frmPreguntaGrabar.h"
-#include "nucleo/archivos/EscribirArchivo.h"
 #include "gui/formularios/FormularioDatos.h"
+#include "nucleo/archivos/EscribirArchivo.h"
+#include "nucleo/entrada/Formato.h"
 #include "nucleo/model/Catalogo.h"
-#include "gui/ventana/Globales.h"
 
 namespace dorvelna {
 namespace {
@@ -46,7 +45,7 @@ protected:
   CampoTexto* CampoO(int i) const {
     return qobject_cast<CampoTexto*>(Campo(QStringLiteral("TextOC(%1)").arg(i)));
   }
-  double NumeroS(int i) const { return calculo.ValoresS(Grupo::C, i).ComoNumero().value_or(-1); }
+  double NumeroS(int i) const { return Datos().ValoresS(Grupo::C, i).ComoNumero().value_or(-1); }
 
   // Teclea en el campo (con el foco) y sale de él con Tab.
   void Teclear(CampoTexto* campo, const QString& teclas, bool salir = true) {
@@ -120,6 +119,42 @@ TEST_F(PruebaVentana, CadaEntradaDelMenuSeHabilitaSegunLaSituacion) {
   EXPECT_TRUE(leyendas.contains(QStringLiteral("Edición")));
 }
 
+// Mientras "Tipo de Cálculo" o "Tipo de Autocar" están a la vista no se puede empezar ni abrir
+// otro cálculo; al cerrarlos sin elegir, vuelve a poderse. "Nuevo Cálculo" lleva al segundo.
+TEST_F(PruebaVentana, LosDialogosDeCalculoNuevoApaganLosMenusMientrasSeVen) {
+  auto menus = [this] {
+    return Visible(QStringLiteral("mnuNuevo")) + Visible(QStringLiteral("mnuFileOpen"));
+  };
+  auto aLaVista = [this](const char* nombre) -> QWidget* {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    auto* dialogo = Hijo<QWidget>(QString::fromLatin1(nombre));
+    if (!dialogo || !QTest::qWaitFor([dialogo] { return dialogo->isVisible(); }, 3000)) {
+      ADD_FAILURE() << nombre << " no se ve";
+      return nullptr;
+    }
+    return dialogo;
+  };
+  auto pulsar = [](QWidget* dialogo, const char* boton) {
+    QTest::mouseClick(dialogo->findChild<QPushButton*>(QString::fromLatin1(boton)), Qt::LeftButton);
+  };
+  ventana->MostrarNueva();
+  QWidget* nueva = aLaVista("frmNueva");
+  ASSERT_TRUE(nueva);
+  EXPECT_EQ(menus(), 0);
+  pulsar(nueva, "CancelButton");
+  EXPECT_EQ(menus(), 2);
+
+  ventana->MostrarNueva();
+  nueva = aLaVista("frmNueva");
+  ASSERT_TRUE(nueva);
+  pulsar(nueva, "OKButton");
+  QWidget* tipo = aLaVista("frmTipoVeh");
+  ASSERT_TRUE(tipo);
+  EXPECT_EQ(menus(), 0);
+  tipo->close();
+  EXPECT_EQ(menus(), 2);
+}
+
 TEST_F(PruebaVentana, CadaClaseLlenaLasDosColumnasConSusFechas) {
   QStringList descripciones;
   for (int k = 0; k < 4; ++k) {
@@ -133,8 +168,8 @@ TEST_F(PruebaVentana, CadaClaseLlenaLasDosColumnasConSusFechas) {
 
     // Las dos columnas muestran la clase (S = O en el Calibrario), formateada.
     for (int i : {2, 3, 9, 10, 11, 14}) {
-      const QString esperado =
-          FormatearValor(calculo.ValoresS(Grupo::C, i), Decimales(Grupo::C, i), MostrarCeros);
+      const QString esperado = FormatearValor(Datos().ValoresS(Grupo::C, i), Decimales(Grupo::C, i),
+                                              EstadoPrograma::MostrarCeros);
       EXPECT_FALSE(esperado.isEmpty()) << i;
       EXPECT_EQ(CampoS(i)->text(), esperado) << i;
       EXPECT_EQ(CampoO(i)->text(), esperado) << i;
@@ -219,7 +254,7 @@ TEST_F(PruebaVentana, ComaDecimalPuntoRechazadoYSegundoSeparadorRechazado) {
   const double porcentaje = NumeroS(10);
   EXPECT_EQ(NumeroS(11), std::round(123456 * porcentaje / 100));
   EXPECT_EQ(NumeroS(13), 123456 - NumeroS(11));
-  EXPECT_EQ(CampoS(11)->text(), FormatearValor(calculo.ValoresS(Grupo::C, 11), 0, false));
+  EXPECT_EQ(CampoS(11)->text(), FormatearValor(Datos().ValoresS(Grupo::C, 11), 0, false));
   // Al salir se ve agrupado.
   QTest::keyClick(km, Qt::Key_Tab);
   EXPECT_EQ(km->text(), QStringLiteral("123.456"));
@@ -294,10 +329,10 @@ TEST_F(PruebaVentana, UnValorFueraDeLimitesSeRechazaConSuMensajeYVuelveElAnterio
 TEST_F(PruebaVentana, UnaDiferenciaQueNoSeVeConLosDecimalesDelCampoNoEsUnCambio) {
   AbrirClase(0);
   ASSERT_EQ(Decimales(Grupo::C, 3), 2);
-  const double guardado = calculo.ValoresGrabados(Grupo::C, 3).Numero();
-  calculo.ValoresS(Grupo::C, 3) = Valor(guardado + 0.001);
+  const double guardado = Datos().ValoresGrabados(Grupo::C, 3).Numero();
+  Datos().ValoresS(Grupo::C, 3) = Valor(guardado + 0.001);
   EXPECT_FALSE(ventana->HayCambios());
-  calculo.ValoresS(Grupo::C, 3) = Valor(guardado + 0.01);
+  Datos().ValoresS(Grupo::C, 3) = Valor(guardado + 0.01);
   EXPECT_TRUE(ventana->HayCambios());
 }
 
@@ -311,7 +346,7 @@ TEST_F(PruebaVentana, LaPreguntaAlCerrarRespetaCadaRespuesta) {
                  [](QWidget* d) { EXPECT_EQ(d->windowTitle(), QStringLiteral("Cerrar")); });
   ventana->Accion(QStringLiteral("mnuCerrar"))->trigger();
   EXPECT_TRUE(ventana->Patillas()->isVisible());
-  EXPECT_TRUE(Cancelado);
+  EXPECT_TRUE(Estado().Cancelado);
 
   ResponderModal(QStringLiteral("frmPreguntaGrabar"), QString(), {},
                  [](QWidget* d) { d->close(); });
@@ -330,7 +365,7 @@ TEST_F(PruebaVentana, LaPreguntaAlCerrarRespetaCadaRespuesta) {
   ventana->Accion(QStringLiteral("mnuCerrar"))->trigger();
   QApplication::processEvents();
   EXPECT_FALSE(ventana->Patillas()->isVisible());
-  EXPECT_FALSE(Cancelado);
+  EXPECT_FALSE(Estado().Cancelado);
   EXPECT_FALSE(ventana->HayCambios());
   EXPECT_TRUE(Visible(QStringLiteral("mnuNuevo")));
 }
@@ -432,9 +467,9 @@ TEST_F(PruebaVentana, TeclasAlAzarEnCadaCampoNuncaDejanUnValorFueraDeLimites) {
       QApplication::processEvents();
       vigia.stop();
       if (rechazado) ++rechazos;
-      const Valor& v = calculo.ValoresS(Grupo::C, i);
-      const Valor& mn = calculo.Minimos(Grupo::C, i);
-      const Valor& mx = calculo.Maximos(Grupo::C, i);
+      const Valor& v = Datos().ValoresS(Grupo::C, i);
+      const Valor& mn = Datos().Minimos(Grupo::C, i);
+      const Valor& mx = Datos().Maximos(Grupo::C, i);
       if (v.EsTexto()) {
         EXPECT_GE(v.Texto().trimmed().size(), mn.Texto().size());
       } else if (i != 19 || v.ComoNumero() != 0.0) {

@@ -7,24 +7,16 @@
 #include <QTest>
 
 #include "gui/archivo/frmTipoVeh.h"
-#include "gui/comun/Carpetas.h"
-#include "gui/ventana/Globales.h"
+#include "gui/ventana/Arranque.h"
 
 namespace dorvelna::pruebas {
 
-void VentanaPrueba::SetUp() {
-  FijarCarpetaPrograma(QCoreApplication::applicationDirPath());
-  NombreArchivo.clear();
-  MostrarCeros = false;
-  SeparadorDecimal = QLocale().decimalPoint();
-}
+void VentanaPrueba::SetUp() { entorno.carpetaPrograma = QCoreApplication::applicationDirPath(); }
 
 void VentanaPrueba::TearDown() {
   // Sin close(): la ventana no pregunta nada al destruirse.
   ventana.reset();
   QApplication::processEvents();
-  FijarCarpetaPrograma(QCoreApplication::applicationDirPath());
-  NombreArchivo.clear();
 }
 
 QString VentanaPrueba::CarpetaTemporal(bool copiarCalibrario) {
@@ -37,14 +29,12 @@ QString VentanaPrueba::CarpetaTemporal(bool copiarCalibrario) {
       QFile::copy(origen.filePath(archivo), carpeta + QStringLiteral("/Calibrario/") + archivo);
     }
   }
-  FijarCarpetaPrograma(carpeta);
+  entorno.carpetaPrograma = carpeta;
   return carpeta;
 }
 
 void VentanaPrueba::AbrirVentana() {
-  ventana = std::make_unique<VentanaPrincipal>(calculo);
-  ventana->show();
-  ventana->Cargar(false);
+  ventana = AbrirPrograma(entorno, false);
   QApplication::setActiveWindow(ventana.get());
   ventana->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get(), 5000));

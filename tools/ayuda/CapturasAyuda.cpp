@@ -9,6 +9,7 @@
 #include "gui/comun/Carpetas.h"
 #include "gui/comun/frmMensaje.h"
 #include "gui/formularios/FormularioDatos.h"
+#include "gui/ventana/Arranque.h"
 #include "gui/ventana/VentanaPrincipal.h"
 #include "nucleo/model/Formularios.h"
 
@@ -51,19 +52,18 @@ QString HacerCapturas(const QString& carpetaPrograma, const QString& carpetaImag
   QDir imagenes(carpetaImagenes);
   if (!imagenes.mkpath(QStringLiteral(".")))
     return QStringLiteral("no se puede crear ") + carpetaImagenes;
-  FijarCarpetaPrograma(carpetaPrograma);
+  Entorno entorno;
+  entorno.carpetaPrograma = carpetaPrograma;
   // Ningún mensaje debe quedarse esperando a que alguien lo cierre.
   QStringList mensajes;
-  EstablecerObservadorMensajes([&mensajes](const QString& texto, const QString&) {
+  entorno.mensajes = [&mensajes](const QString& texto, const QString&) {
     mensajes << texto;
     return true;
-  });
+  };
 
   QString error;
-  Calculo calculo;
-  VentanaPrincipal ventana(calculo);
-  ventana.show();
-  ventana.Cargar(false);
+  const auto programa = AbrirPrograma(entorno, false);
+  VentanaPrincipal& ventana = *programa;
 
   auto* nueva = new frmNueva(&ventana);
   nueva->show();
@@ -83,7 +83,7 @@ QString HacerCapturas(const QString& carpetaPrograma, const QString& carpetaImag
 
   for (const DatosFormulario& d : Formularios()) {
     ventana.ActivarFormulario(d.formulario);
-    if (d.formulario == Formulario::Servicio) PonerServiciosDeEjemplo(calculo);
+    if (d.formulario == Formulario::Servicio) PonerServiciosDeEjemplo(ventana.Datos());
     if (!Guardar(ventana.FormActual(), imagenes, QString::fromLatin1(d.nombre), error)) {
       return error;
     }
@@ -95,8 +95,6 @@ QString HacerCapturas(const QString& carpetaPrograma, const QString& carpetaImag
   mensaje.show();
   if (!Guardar(&mensaje, imagenes, QStringLiteral("mensaje"), error)) return error;
   mensaje.close();
-
-  EstablecerObservadorMensajes(nullptr);
   return QString();
 }
 

@@ -12,10 +12,8 @@
 
 #include "CapturasAyuda.h"
 #include "TablasAyuda.h"
-#include "nucleo/entrada/Formato.h"
 #include "gui/ventana/Arranque.h"
 #include "gui/comun/Dibujos.h"
-#include "gui/ventana/Globales.h"
 #include "gui/comun/Identidad.h"
 
 namespace {
@@ -129,7 +127,6 @@ int main(int argc, char** argv) {
   // Las cifras de la ayuda y de las capturas, como las verá un usuario en España.
   QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
   dorvelna::PrepararAplicacion(aplicacion);
-  dorvelna::SeparadorDecimal = dorvelna::ObtenerSeparadorDecimal();
 
   const QDir origen(args[1]);
   QDir destino(args[2]);

@@ -9,18 +9,13 @@
 #include <QTextStream>
 #include <map>
 
-#include "nucleo/entrada/Formato.h"
 #include "gui/ventana/Arranque.h"
-#include "gui/comun/Carpetas.h"
-#include "gui/ventana/Globales.h"
-#include "gui/ventana/VentanaPrincipal.h"
 
 using namespace dorvelna;
 
 int main(int argc, char** argv) {
   QApplication aplicacion(argc, argv);
   PrepararAplicacion(aplicacion);
-  SeparadorDecimal = ObtenerSeparadorDecimal();
   QTextStream error(stderr);
   const QStringList argumentos = aplicacion.arguments().mid(1);
   if (argumentos.isEmpty()) {
@@ -43,9 +38,8 @@ int main(int argc, char** argv) {
     for (const auto& [nombre, f] : formularios) pedidos << nombre;
   }
 
-  VentanaPrincipal ventana(Programa());
-  ventana.show();
-  ventana.Cargar(false);
+  const auto programa = AbrirPrograma({}, false);
+  VentanaPrincipal& ventana = *programa;
   ventana.MostrarTipoVeh();
   QApplication::processEvents();
   auto* boton = ventana.findChild<QPushButton*>(QStringLiteral("cmbVehiculos(%1)").arg(clase));

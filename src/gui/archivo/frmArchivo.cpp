@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
-#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -14,12 +13,13 @@
 #include <QStorageInfo>
 #include <QTreeView>
 
-#include "gui/comun/frmMensaje.h"
-#include "nucleo/archivos/LeerArchivo.h"
 #include "gui/comun/Carpetas.h"
-#include "gui/ventana/Globales.h"
+#include "gui/comun/Entorno.h"
 #include "gui/comun/Twips.h"
-#include "gui/ventana/VentanaPrincipal.h"
+#include "gui/comun/frmMensaje.h"
+#include "nucleo/archivos/EscribirArchivo.h"
+#include "nucleo/archivos/LeerArchivo.h"
+#include "nucleo/model/EstadoPrograma.h"
 
 namespace dorvelna {
 
@@ -28,23 +28,6 @@ namespace {
 const QString kAbrir = QStringLiteral("abrir");
 const QString kGrabar = QStringLiteral("grabar");
 const QString kExtension = QStringLiteral(".dvn");
-
-ListaUnidades& Unidades() {
-  static ListaUnidades lista;
-  return lista;
-}
-
-Intermediario& IntermediarioGrabacion() {
-  static Intermediario intermediario;
-  return intermediario;
-}
-
-// Última carpeta vista en cada unidad, como la carpeta actual de cada unidad del sistema:
-// volver a una unidad lleva a donde se dejó.
-QHash<QString, QString>& CarpetaDeUnidad() {
-  static QHash<QString, QString> carpetas;
-  return carpetas;
-}
 
 QStringList RaicesMontadas() {
   QStringList raices;
@@ -73,17 +56,13 @@ void FondoDeDialogo(QWidget* control, const QWidget* dialogo) {
 
 }  // namespace
 
-void EstablecerListaUnidades(ListaUnidades lista) { Unidades() = std::move(lista); }
-
-void EstablecerIntermediarioGrabacion(Intermediario intermediario) {
-  IntermediarioGrabacion() = std::move(intermediario);
+std::optional<FalloArchivo> GrabarCalculo(Calculo& calculo, const QString& ruta,
+                                          const Entorno& entorno) {
+  return EscribirArchivo(calculo, ruta, entorno.grabacion);
 }
 
-std::optional<FalloArchivo> GrabarCalculo(Calculo& calculo, const QString& ruta) {
-  return EscribirArchivo(calculo, ruta, IntermediarioGrabacion());
-}
-
-frmArchivo::frmArchivo(VentanaPrincipal* ventana) : QDialog(ventana), ventana_(ventana) {
+frmArchivo::frmArchivo(EstadoPrograma& estado, const Entorno& entorno, QWidget* ventana)
+    : QDialog(ventana), estado_(estado), entorno_(entorno), ventana_(ventana) {
   setObjectName(QStringLiteral("frmArchivo"));
   setWindowTitle(QStringLiteral("Archivo"));
   setModal(true);
@@ -179,16 +158,21 @@ frmArchivo::frmArchivo(VentanaPrincipal* ventana) : QDialog(ventana), ventana_(v
   CargarUnidades();
   // "Cálculos" junto al programa o, si el programa está instalado donde no se puede escribir,
   // en los documentos del usuario; si no existe, la carpeta del programa.
-  const QString programa = QDir::cleanPath(CarpetaPrograma());
-  const QString calculos = QDir::cleanPath(CarpetaCalculos());
+  const QString programa = QDir::cleanPath(CarpetaPrograma(entorno_));
+  const QString calculos = QDir::cleanPath(CarpetaCalculos(entorno_));
   CambiarCarpeta(QFileInfo(calculos).isDir() ? calculos : programa);
 }
 
+// Los mensajes del diálogo, como todos los del programa, salen sobre la ventana principal.
+void frmArchivo::Mensaje(const QString& texto, const QString& titulo) {
+  MostrarMensaje(texto, titulo, ventana_, entorno_);
+}
+
 void frmArchivo::CargarUnidades() {
-  const ListaUnidades& lista = Unidades();
+  const ListaUnidades& lista = entorno_.unidades;
   QStringList raices = lista ? lista() : RaicesMontadas();
   // La unidad del programa siempre está, aunque el sistema no la dé como volumen.
-  const QString programa = QDir::cleanPath(CarpetaPrograma());
+  const QString programa = QDir::cleanPath(CarpetaPrograma(entorno_));
   bool esta = false;
   for (const QString& raiz : raices) esta = esta || Contiene(raiz, programa);
   if (!esta) {
@@ -224,10 +208,10 @@ void frmArchivo::CambiarUnidad(int indice) {
   const QStorageInfo volumen(raiz);
   if (raiz.isEmpty() || !volumen.isValid() || !volumen.isReady() || !QFileInfo(raiz).isDir()) {
     SeleccionarUnidad(UnidadDe(carpeta_));
-    MostrarMensaje(QStringLiteral("La unidad no está preparada."), QStringLiteral("Error"));
+    Mensaje(QStringLiteral("La unidad no está preparada."), QStringLiteral("Error"));
     return;
   }
-  const QString recordada = CarpetaDeUnidad().value(raiz);
+  const QString recordada = estado_.CarpetaDeUnidad.value(raiz);
   CambiarCarpeta(!recordada.isEmpty() && QFileInfo(recordada).isDir() ? recordada : raiz);
 }
 
@@ -260,7 +244,7 @@ void frmArchivo::CambiarCarpeta(const QString& carpeta) {
 
   const QString unidad = UnidadDe(carpeta_);
   if (!unidad.isEmpty()) {
-    CarpetaDeUnidad().insert(unidad, carpeta_);
+    estado_.CarpetaDeUnidad.insert(unidad, carpeta_);
     SeleccionarUnidad(unidad);
   }
   elegidoPorUsuario_ = false;
@@ -320,7 +304,7 @@ void frmArchivo::ArchivoElegido(const QModelIndex& indice) {
 void frmArchivo::Aceptar() {
   const QString texto = TextArchivo->text();
   if (texto.isEmpty()) {
-    MostrarMensaje(QStringLiteral("No se ha seleccionado un fichero."), QStringLiteral("Error"));
+    Mensaje(QStringLiteral("No se ha seleccionado un fichero."), QStringLiteral("Error"));
     return;
   }
   const QString ruta = Unir(carpeta_, texto);
@@ -329,14 +313,13 @@ void frmArchivo::Aceptar() {
 }
 
 void frmArchivo::AceptarAbrir(const QString& ruta) {
-  if (const auto fallo = LeerArchivo(ventana_->Datos(), ruta)) {
-    MostrarMensaje(MensajeFallo(*fallo), QStringLiteral("Error"));
+  if (const auto fallo = LeerArchivo(estado_.calculo, ruta)) {
+    Mensaje(MensajeFallo(*fallo), QStringLiteral("Error"));
     return;
   }
-  NombreArchivo = ruta;
-  VentanaPrincipal* ventana = ventana_;
+  estado_.NombreArchivo = ruta;
   accept();
-  ventana->CargarPatillas();
+  emit calculoAbierto();
 }
 
 // Nunca se sustituye un archivo desde aquí: un nombre que ya está en la carpeta, sin
@@ -354,20 +337,20 @@ bool frmArchivo::YaExiste(const QString& nombre) const {
 void frmArchivo::AceptarGrabar(const QString& ruta) {
   const QString texto = TextArchivo->text();
   if (YaExiste((texto + kExtension).toLower())) {
-    MostrarMensaje(QStringLiteral("Este fichero ya existe."), QStringLiteral("Error"));
+    Mensaje(QStringLiteral("Este fichero ya existe."), QStringLiteral("Error"));
     return;
   }
   const QString destino = ruta + kExtension;
-  if (const auto fallo = GrabarCalculo(ventana_->Datos(), destino)) {
-    MostrarMensaje(MensajeFallo(*fallo), QStringLiteral("Error"));
+  if (const auto fallo = GrabarCalculo(estado_.calculo, destino, entorno_)) {
+    Mensaje(MensajeFallo(*fallo), QStringLiteral("Error"));
     return;
   }
-  NombreArchivo = destino;
+  estado_.NombreArchivo = destino;
   const QString aviso = QStringLiteral("El archivo se ha grabado en: \r\n") +
                         QDir::toNativeSeparators(Unir(carpeta_, QString())) +
                         QStringLiteral("\r\n\r\nCon el nombre: \r\n") + texto + kExtension;
   accept();
-  MostrarMensaje(aviso, QStringLiteral("Grabar"));
+  Mensaje(aviso, QStringLiteral("Grabar"));
 }
 
 }  // namespace dorvelna

@@ -2,11 +2,8 @@
 
 #include <QDialog>
 #include <QString>
-#include <QStringList>
-#include <functional>
 #include <optional>
 
-#include "nucleo/archivos/EscribirArchivo.h"
 #include "nucleo/archivos/FalloArchivo.h"
 #include "nucleo/model/Calculo.h"
 
@@ -21,20 +18,26 @@ class QTreeView;
 
 namespace dorvelna {
 
-class VentanaPrincipal;
+class EstadoPrograma;
+struct Entorno;
 
 // El diálogo del programa para abrir y grabar cálculos (.dvn). Su modo va en Tag, "abrir" o
 // "grabar", y lo pone quien lo abre. Se crea en cada uso y se muestra modal sobre la ventana
 // principal. Tras un fallo al leer o grabar sigue abierto para elegir otro archivo o nombre.
+// Lee y graba el cálculo del estado y deja en él el nombre del archivo.
 class frmArchivo : public QDialog {
   Q_OBJECT
 public:
-  explicit frmArchivo(VentanaPrincipal* ventana);
+  frmArchivo(EstadoPrograma& estado, const Entorno& entorno, QWidget* ventana);
 
   void PonerTag(const QString& modo);
   const QString& Tag() const { return tag_; }
   // Carpeta elegida en Dir1 (la que lista File1).
   const QString& Carpeta() const { return carpeta_; }
+
+signals:
+  // Se abrió un cálculo: la ventana carga sus formularios.
+  void calculoAbierto();
 
 protected:
   void showEvent(QShowEvent* e) override;
@@ -54,8 +57,11 @@ private:
   void AceptarAbrir(const QString& ruta);
   void AceptarGrabar(const QString& ruta);
   bool YaExiste(const QString& nombre) const;
+  void Mensaje(const QString& texto, const QString& titulo);
 
-  VentanaPrincipal* ventana_;
+  EstadoPrograma& estado_;
+  const Entorno& entorno_;
+  QWidget* ventana_;
   QString tag_;
   QString carpeta_;
   bool actualizando_ = false;      // cambios hechos por el propio diálogo, no por el usuario
@@ -77,14 +83,9 @@ private:
   QPushButton* cmbCancelar;
 };
 
-// Raíces de las unidades que ofrece Drive1; por omisión, las de los volúmenes montados. Las
-// pruebas pueden dar otra lista (una unidad que ya no está, por ejemplo); vacío la restablece.
-using ListaUnidades = std::function<QStringList()>;
-void EstablecerListaUnidades(ListaUnidades lista);
-
-// Toda grabación del programa (GrabarArchivo y el diálogo) pasa por aquí. Las pruebas ponen
-// un intermediario para que la escritura falle; vacío lo quita.
-void EstablecerIntermediarioGrabacion(Intermediario intermediario);
-std::optional<FalloArchivo> GrabarCalculo(Calculo& calculo, const QString& ruta);
+// Toda grabación del programa (GrabarArchivo y el diálogo) pasa por aquí, con el
+// intermediario de grabación del entorno si lo tiene (las pruebas hacen fallar la escritura).
+std::optional<FalloArchivo> GrabarCalculo(Calculo& calculo, const QString& ruta,
+                                          const Entorno& entorno);
 
 }  // namespace dorvelna

@@ -1,16 +1,16 @@
 #include "gui/archivo/frmNueva.h"
 
-#include <QHideEvent>
 #include <QGroupBox>
+#include <QHideEvent>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "gui/comun/Twips.h"
-#include "gui/ventana/VentanaPrincipal.h"
 
 namespace dorvelna {
 
-void CentrarEnVentana(QWidget* dialogo, VentanaPrincipal* ventana) {
+void CentrarEnVentana(QWidget* dialogo, const QMainWindow* ventana) {
   QWidget* area = ventana->centralWidget();
   int top = (area->height() - dialogo->height()) / 2;
   int left = (area->width() - dialogo->width()) / 2;
@@ -19,7 +19,7 @@ void CentrarEnVentana(QWidget* dialogo, VentanaPrincipal* ventana) {
   dialogo->move(area->mapToGlobal(QPoint(left, top)));
 }
 
-frmNueva::frmNueva(VentanaPrincipal* ventana) : QDialog(ventana), ventana_(ventana) {
+frmNueva::frmNueva(QMainWindow* ventana) : QDialog(ventana), ventana_(ventana) {
   setObjectName(QStringLiteral("frmNueva"));
   setWindowTitle(QStringLiteral("Tipo de Cálculo"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -51,20 +51,19 @@ frmNueva::frmNueva(VentanaPrincipal* ventana) : QDialog(ventana), ventana_(venta
 void frmNueva::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   CentrarEnVentana(this, ventana_);
-  ventana_->PonerMenus(SituacionMenus::DialogoNuevo);
+  emit mostrado();
 }
 
 void frmNueva::hideEvent(QHideEvent* e) {
-  ventana_->PonerMenus(SituacionMenus::SinCalculo);
+  emit ocultado();
   QDialog::hideEvent(e);
 }
 
 void frmNueva::Aceptar() {
   const bool grabada = grabada_->isChecked();
-  VentanaPrincipal* ventana = ventana_;
   close();
-  if (grabada) ventana->AbrirDialogoArchivo(QStringLiteral("abrir"));
-  else ventana->MostrarTipoVeh();
+  if (grabada) emit calculoGrabadoPedido();
+  else emit calculoNuevoPedido();
 }
 
 }  // namespace dorvelna

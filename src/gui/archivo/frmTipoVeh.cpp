@@ -2,15 +2,15 @@
 
 #include <QHideEvent>
 #include <QLabel>
+#include <QMainWindow>
 #include <QPushButton>
 
-#include "gui/comun/frmMensaje.h"
-#include "nucleo/archivos/LeerArchivo.h"
 #include "gui/archivo/frmNueva.h"
 #include "gui/comun/Carpetas.h"
 #include "gui/comun/Dibujos.h"
 #include "gui/comun/Twips.h"
-#include "gui/ventana/VentanaPrincipal.h"
+#include "gui/comun/frmMensaje.h"
+#include "nucleo/archivos/LeerArchivo.h"
 
 namespace dorvelna {
 
@@ -28,7 +28,8 @@ QString frmTipoVeh::ArchivoClase(int k) {
   return QStringLiteral("/Calibrario/") + QString::fromUtf8(kArchivos[k]);
 }
 
-frmTipoVeh::frmTipoVeh(VentanaPrincipal* ventana) : QDialog(ventana), ventana_(ventana) {
+frmTipoVeh::frmTipoVeh(Calculo& calculo, const Entorno& entorno, QMainWindow* ventana)
+    : QDialog(ventana), calculo_(calculo), entorno_(entorno), ventana_(ventana) {
   setObjectName(QStringLiteral("frmTipoVeh"));
   setWindowTitle(QStringLiteral("Tipo de Autocar"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -68,39 +69,40 @@ frmTipoVeh::frmTipoVeh(VentanaPrincipal* ventana) : QDialog(ventana), ventana_(v
 void frmTipoVeh::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   CentrarEnVentana(this, ventana_);
-  ventana_->PonerMenus(SituacionMenus::DialogoNuevo);
+  emit mostrado();
 }
 
 void frmTipoVeh::paintEvent(QPaintEvent* e) {
-  ventana_->PonerMenus(SituacionMenus::DialogoNuevo);
+  emit mostrado();
   QDialog::paintEvent(e);
 }
 
 void frmTipoVeh::hideEvent(QHideEvent* e) {
-  ventana_->PonerMenus(SituacionMenus::SinCalculo);
+  emit ocultado();
   QDialog::hideEvent(e);
 }
 
 void frmTipoVeh::ElegirClase(int k) {
-  const QString ruta = CarpetaPrograma() + ArchivoClase(k);
-  const auto fallo = LeerArchivo(ventana_->Datos(), ruta);
+  const QString ruta = CarpetaPrograma(entorno_) + ArchivoClase(k);
+  const auto fallo = LeerArchivo(calculo_, ruta);
   if (!fallo) {
-    VentanaPrincipal* ventana = ventana_;
     close();
-    ventana->CargarPatillas();
+    emit calculoAbierto();
     return;
   }
+  // Los mensajes, como todos los del programa, salen sobre la ventana principal.
+  auto mensaje = [this](const QString& texto) {
+    MostrarMensaje(texto, QStringLiteral("Error"), ventana_, entorno_);
+  };
   switch (*fallo) {
     case FalloArchivo::NoEncontrado:
-      MostrarMensaje(QStringLiteral("Archivo no encontrado en el subdirectorio ...\\Calibrario.") +
-                         kSegunda,
-                     QStringLiteral("Error"));
+      mensaje(QStringLiteral("Archivo no encontrado en el subdirectorio ...\\Calibrario.") +
+              kSegunda);
       break;
     case FalloArchivo::CarpetaNoExiste:
-      MostrarMensaje(QStringLiteral("No existe el subdirectorio ...\\Calibrario.") + kSegunda,
-                     QStringLiteral("Error"));
+      mensaje(QStringLiteral("No existe el subdirectorio ...\\Calibrario.") + kSegunda);
       break;
-    default: MostrarMensaje(QStringLiteral("Archivo en mal estado."), QStringLiteral("Error"));
+    default: mensaje(QStringLiteral("Archivo en mal estado."));
   }
 }
 

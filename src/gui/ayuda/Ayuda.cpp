@@ -2,14 +2,13 @@
 
 #include <QWidget>
 
-#include "gui/comun/frmMensaje.h"
 #include "gui/ayuda/ArchivoChm.h"
-#include "gui/comun/Carpetas.h"
 #include "gui/ayuda/VentanaAyuda.h"
+#include "gui/comun/Carpetas.h"
+#include "gui/comun/Entorno.h"
+#include "gui/comun/frmMensaje.h"
 
 namespace dorvelna {
-
-QString ArchivoAyuda;
 
 namespace {
 
@@ -49,12 +48,13 @@ VentanaAyuda* MostrarAyuda(QWidget* duena, const QString& ruta) {
   return ventana;
 }
 
-void MandatoAyuda(QWidget* duena, const QString& mandato) {
+void MandatoAyuda(QWidget* duena, const Entorno& entorno, const QString& mandato,
+                  QString& ArchivoAyuda) {
   for (const ArchivoDeMandato& a : kArchivos) {
     if (mandato != QLatin1String(a.mandato)) continue;
-    ArchivoAyuda = CarpetaPrograma() + QString::fromUtf8(a.archivo);
+    ArchivoAyuda = CarpetaPrograma(entorno) + QString::fromUtf8(a.archivo);
     if (!MostrarAyuda(duena, ArchivoAyuda)) {
-      MostrarMensaje(QString::fromUtf8(a.mensaje), QStringLiteral("Error"));
+      MostrarMensaje(QString::fromUtf8(a.mensaje), QStringLiteral("Error"), duena, entorno);
     }
     return;
   }

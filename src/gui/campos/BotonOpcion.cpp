@@ -1,14 +1,11 @@
 #include "gui/campos/BotonOpcion.h"
 
-#include "gui/formularios/FormularioDatos.h"
-#include "gui/ventana/Globales.h"
-#include "gui/ventana/VentanaPrincipal.h"
+#include "gui/campos/Colores.h"
 
 namespace dorvelna {
 
-BotonOpcion::BotonOpcion(FormularioDatos* form, const QString& nombre, int indice,
-                         const QString& texto, QWidget* padre)
-    : QRadioButton(texto, padre), form_(form), indice_(indice) {
+BotonOpcion::BotonOpcion(const QString& nombre, int indice, const QString& texto, QWidget* padre)
+    : QRadioButton(texto, padre), indice_(indice) {
   setObjectName(QStringLiteral("%1(%2)").arg(nombre).arg(indice));
   // Los de la columna de referencia están apagados como sus campos, y como ellos se leen en
   // negro sobre el gris de lo que no se edita: el rótulo y la marca de la opción elegida.
@@ -21,11 +18,8 @@ BotonOpcion::BotonOpcion(FormularioDatos* form, const QString& nombre, int indic
 
 void BotonOpcion::focusInEvent(QFocusEvent* e) {
   QRadioButton::focusInEvent(e);
-  form_->RecordarActivo(this);
-  if (Principal && Principal->FormActual() == form_) {
-    Principal->MoverScrollV(form_);
-    Principal->MoverScrollH(form_);
-  }
+  emit activado();
+  emit enfocado();
 }
 
 }  // namespace dorvelna

@@ -4,22 +4,22 @@
 
 namespace dorvelna {
 
-class FormularioDatos;
-
-// Botón de una pareja de opciones (OptionSI(1), ...): al recibir el foco lleva el
-// formulario a la vista, como un campo.
+// Botón de una pareja de opciones (OptionSI(1), ...): al recibir el foco lo dice, para que su
+// formulario lo recuerde como control activo y se desplace hasta él, como con un campo.
 class BotonOpcion : public QRadioButton {
   Q_OBJECT
 public:
-  BotonOpcion(FormularioDatos* form, const QString& nombre, int indice, const QString& texto,
-              QWidget* padre);
+  BotonOpcion(const QString& nombre, int indice, const QString& texto, QWidget* padre);
   int Indice() const { return indice_; }
+
+signals:
+  void activado();
+  void enfocado();
 
 protected:
   void focusInEvent(QFocusEvent* e) override;
 
 private:
-  FormularioDatos* form_;
   int indice_;
 };
 

@@ -1,20 +1,19 @@
 #include "gui/campos/CampoTexto.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QPointer>
 
-#include "gui/campos/EdicionCampos.h"
-#include "gui/formularios/FormularioDatos.h"
+#include "gui/campos/Colores.h"
+#include "gui/campos/Portapapeles.h"
+#include "nucleo/entrada/EdicionCampos.h"
 #include "nucleo/model/Catalogo.h"
-#include "gui/ventana/Globales.h"
-#include "gui/ventana/Portapapeles.h"
-#include "gui/ventana/VentanaPrincipal.h"
 
 namespace dorvelna {
 
-CampoTexto::CampoTexto(FormularioDatos* form, Grupo g, Columna col, int indice, QWidget* padre)
-    : QLineEdit(padre), form_(form), grupo_(g), columna_(col), indice_(indice) {
+CampoTexto::CampoTexto(EdicionCampos& edicion, Formulario form, Grupo g, Columna col, int indice,
+                       QWidget* padre)
+    : QLineEdit(padre), edicion_(edicion), form_(form), grupo_(g), columna_(col), indice_(indice) {
   const DefinicionCampo& campo = Campo(g, indice);
   decimales_ = campo.tipo == Tipo::Texto ? -1 : campo.decimales;
   // Los servicios sólo tienen columna S y sus cajas se llaman TextSS(i), sin otra letra.
@@ -49,29 +48,35 @@ void CampoTexto::PonerAspecto(Aspecto aspecto) {
   setPalette(p);
 }
 
-namespace {
-// El único campo en edición: ValorAnterior es suyo. Si el foco cambia mientras la ventana no
-// está activa (tras un mensaje, por ejemplo), el campo no recibe su salida; el que entra
+// Un solo campo está en edición: ValorAnterior es suyo. Si el foco cambia mientras la ventana
+// no está activa (tras un mensaje, por ejemplo), el campo no recibe su salida; el que entra
 // confirma antes al que seguía en edición, para que nunca se mezclen los valores anteriores.
-QPointer<CampoTexto> campoEnEdicion;
-}  // namespace
+void CampoTexto::Entrar() {
+  auto* otro = qobject_cast<CampoTexto*>(edicion_.CajaEnEdicion());
+  if (otro && otro != this) otro->Confirmar();
+  enEdicion_ = true;
+  edicion_.PonerCajaEnEdicion(this);
+  MostrarEdicion(edicion_.EntrarCampo(grupo_, indice_));
+}
+
+void CampoTexto::MostrarEdicion(const QString& texto) {
+  setText(texto);
+  setCursorPosition(0);
+  deselect();
+}
 
 // El foco que se va a un menú o a otra ventana (un mensaje) no es salir del campo.
 void CampoTexto::focusInEvent(QFocusEvent* e) {
   QLineEdit::focusInEvent(e);
-  form_->RecordarActivo(this);
+  emit activado();
   if (columna_ != Columna::S) return;
-  if (campoEnEdicion && campoEnEdicion != this) campoEnEdicion->Confirmar();
-  if (!enEdicion_) {
-    enEdicion_ = true;
-    campoEnEdicion = this;
-    EntrarCampo(this);
+  if (enEdicion_) {
+    auto* otro = qobject_cast<CampoTexto*>(edicion_.CajaEnEdicion());
+    if (otro && otro != this) otro->Confirmar();
+  } else {
+    Entrar();
   }
-  // El formulario a la vista se desplaza hasta dejar el campo a la vista.
-  if (Principal && Principal->FormActual() == form_) {
-    Principal->MoverScrollV(form_);
-    Principal->MoverScrollH(form_);
-  }
+  emit enfocado();
 }
 
 void CampoTexto::focusOutEvent(QFocusEvent* e) {
@@ -90,16 +95,33 @@ void CampoTexto::focusOutEvent(QFocusEvent* e) {
 void CampoTexto::Confirmar() {
   if (!enEdicion_) return;
   enEdicion_ = false;
-  if (campoEnEdicion == this) campoEnEdicion = nullptr;
-  SalirCampo(this, -1);
+  if (edicion_.CajaEnEdicion() == this) edicion_.PonerCajaEnEdicion(nullptr);
+  Salir(false);
 }
 
 void CampoTexto::Reentrar() {
   if (columna_ != Columna::S) return;
-  if (campoEnEdicion && campoEnEdicion != this) campoEnEdicion->Confirmar();
-  enEdicion_ = true;
-  campoEnEdicion = this;
-  EntrarCampo(this);
+  Entrar();
+}
+
+void CampoTexto::Salir(bool intro) {
+  const SalidaCampo salida =
+      edicion_.SalirCampo(form_, grupo_, indice_, text(), intro,
+                          [this](const QString& anterior) { MostrarEdicion(anterior); });
+  if (salida.mensaje) emit valorRechazado(*salida.mensaje);
+  if (salida.texto) setText(*salida.texto);
+}
+
+bool CampoTexto::Filtrar(QChar tecla) {
+  EstadoCampo estado{text(),           cursorPosition(),
+                     selectionStart(), static_cast<int>(selectedText().size()),
+                     maxLength(),      decimales_};
+  const Tecla filtro = edicion_.FiltrarTecla(estado, tecla);
+  setText(estado.texto);
+  setCursorPosition(estado.cursor);
+  if (filtro == Tecla::Escribir) return true;
+  QApplication::beep();
+  return false;
 }
 
 void CampoTexto::keyPressEvent(QKeyEvent* e) {
@@ -108,20 +130,19 @@ void CampoTexto::keyPressEvent(QKeyEvent* e) {
     return;
   }
   switch (e->key()) {
-    case Qt::Key_PageUp: TeclaNavegacion(33, form_); return;
-    case Qt::Key_PageDown: TeclaNavegacion(34, form_); return;
+    case Qt::Key_PageUp: emit paginaPedida(33); return;
+    case Qt::Key_PageDown: emit paginaPedida(34); return;
     case Qt::Key_Return:
-    case Qt::Key_Enter: {
-      int tecla = 13;
-      TeclaCampo(this, tecla);
+    case Qt::Key_Enter:
+      // El campo sigue en edición y enseña el valor admitido (o el que vuelve) sin formato.
+      emit tecleado();
+      Salir(true);
+      MostrarEdicion(edicion_.EntrarCampo(grupo_, indice_));
       return;
-    }
-    case Qt::Key_Backspace: {
-      int tecla = 8;
-      TeclaCampo(this, tecla);
-      if (tecla) QLineEdit::keyPressEvent(e);
+    case Qt::Key_Backspace:
+      emit tecleado();
+      QLineEdit::keyPressEvent(e);
       return;
-    }
     default: break;
   }
   const QString texto = e->text();
@@ -132,9 +153,8 @@ void CampoTexto::keyPressEvent(QKeyEvent* e) {
     QLineEdit::keyPressEvent(e);
     return;
   }
-  int tecla = texto.at(0).unicode();
-  TeclaCampo(this, tecla);
-  if (tecla) insert(QString(QChar(tecla)));
+  emit tecleado();
+  if (Filtrar(texto.at(0))) insert(QString(texto.at(0)));
 }
 
 // Cortar, copiar y pegar con el teclado son los del menú "Edición", no los propios de la

@@ -5,14 +5,11 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "gui/comun/Entorno.h"
+
 namespace dorvelna {
 
 namespace {
-
-QString& Fijada() {
-  static QString carpeta;
-  return carpeta;
-}
 
 struct Sitio {
   QString carpeta;
@@ -26,8 +23,8 @@ bool TieneCalibrario(const QString& carpeta) {
 // La instalación deja los datos en una carpeta que se encuentra desde el ejecutable por un
 // camino relativo, así que una instalación movida a otro prefijo sigue funcionando; la ruta
 // absoluta del prefijo de construcción queda como último recurso.
-Sitio Localizar() {
-  if (!Fijada().isEmpty()) return {Fijada(), false};
+Sitio Localizar(const QString& fijada) {
+  if (!fijada.isEmpty()) return {fijada, false};
   const QString ejecutable = QCoreApplication::applicationDirPath();
   if (TieneCalibrario(ejecutable)) return {ejecutable, false};
 #ifdef DORVELNA_DATOS_RELATIVOS
@@ -45,12 +42,12 @@ Sitio Localizar() {
 
 }  // namespace
 
-QString CarpetaPrograma() { return Localizar().carpeta; }
+QString CarpetaPrograma(const Entorno& entorno) {
+  return Localizar(entorno.carpetaPrograma).carpeta;
+}
 
-void FijarCarpetaPrograma(const QString& carpeta) { Fijada() = carpeta; }
-
-QString CarpetaCalculos() {
-  const Sitio sitio = Localizar();
+QString CarpetaCalculos(const Entorno& entorno) {
+  const Sitio sitio = Localizar(entorno.carpetaPrograma);
   if (!sitio.instalada && QFileInfo(sitio.carpeta).isWritable()) {
     return sitio.carpeta + QStringLiteral("/Cálculos");
   }

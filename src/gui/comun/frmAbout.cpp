@@ -24,7 +24,7 @@ QLabel* CrearEtiqueta(QWidget* padre, const char* nombre, const QRect& sitio) {
 }
 }  // namespace
 
-frmAbout::frmAbout(QWidget* duena) : QDialog(duena) {
+frmAbout::frmAbout(const Entorno& entorno, QWidget* duena) : QDialog(duena), entorno_(entorno) {
   setObjectName(QStringLiteral("frmAbout"));
   setFixedSize(TwipsAPixeles(6090), TwipsAPixeles(3660));
 
@@ -68,7 +68,7 @@ bool frmAbout::eventFilter(QObject* objeto, QEvent* evento) {
     const auto* tecla = static_cast<QKeyEvent*>(evento);
     if (!tecla->isAutoRepeat() &&
         (tecla->key() == Qt::Key_Control || tecla->key() == Qt::Key_Escape)) {
-      MostrarMensaje(TextoCreditos(), QStringLiteral("Autor"));
+      MostrarMensaje(TextoCreditos(), QStringLiteral("Autor"), parentWidget(), entorno_);
       return true;
     }
   }

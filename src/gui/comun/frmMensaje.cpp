@@ -6,18 +6,13 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include "gui/comun/Entorno.h"
 #include "gui/comun/EtiquetaMensaje.h"
-#include "gui/comun/VentanaDuena.h"
 #include "gui/comun/Twips.h"
 
 namespace dorvelna {
 
 namespace {
-
-ObservadorMensajes& Observador() {
-  static ObservadorMensajes observador;
-  return observador;
-}
 
 QLabel* CrearIcono(QWidget* padre, const char* nombre, QStyle::StandardPixmap icono, int left) {
   auto* dibujo = new QLabel(padre);
@@ -84,15 +79,12 @@ void frmMensaje::AjustarAlto() {
   setFixedSize(width(), height() + extra);
 }
 
-void EstablecerObservadorMensajes(ObservadorMensajes observador) {
-  Observador() = std::move(observador);
-}
-
-void MostrarMensaje(const QString& texto, const QString& titulo) {
+void MostrarMensaje(const QString& texto, const QString& titulo, QWidget* duena,
+                    const Entorno& entorno) {
   // Copia: el observador puede cambiarse a sí mismo mientras se le llama.
-  const ObservadorMensajes observador = Observador();
+  const ObservadorMensajes observador = entorno.mensajes;
   if (observador && observador(texto, titulo)) return;
-  QPointer<frmMensaje> dialogo = new frmMensaje(VentanaDuena());
+  QPointer<frmMensaje> dialogo = new frmMensaje(duena);
   dialogo->Preparar(texto, titulo);
   dialogo->exec();
   delete dialogo.data();

@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QString>
-#include <functional>
 
 class QGroupBox;
 class QLabel;
@@ -11,6 +10,7 @@ class QPushButton;
 namespace dorvelna {
 
 class EtiquetaMensaje;
+struct Entorno;
 
 // El cuadro de mensajes del programa: un texto, un título y, según el título, un icono.
 class frmMensaje : public QDialog {
@@ -32,13 +32,10 @@ private:
   QPushButton* cmbAceptar;
 };
 
-// Si hay observador, cada mensaje pasa antes por él; si devuelve true el mensaje se da por
-// visto y no se abre el cuadro. Sirve para que las pruebas recojan los mensajes.
-using ObservadorMensajes = std::function<bool(const QString& texto, const QString& titulo)>;
-void EstablecerObservadorMensajes(ObservadorMensajes observador);
-
-// Muestra el mensaje en un frmMensaje nuevo, modal sobre la ventana dueña, y espera a que
-// se cierre.
-void MostrarMensaje(const QString& texto, const QString& titulo);
+// Muestra el mensaje en un frmMensaje nuevo, modal sobre la ventana dueña (sin dueña, suelto),
+// y espera a que se cierre. Si el entorno tiene observador de mensajes, el mensaje pasa antes
+// por él, que puede darlo por visto sin que se abra el cuadro.
+void MostrarMensaje(const QString& texto, const QString& titulo, QWidget* duena,
+                    const Entorno& entorno);
 
 }  // namespace dorvelna

@@ -7,12 +7,9 @@
 #include <QStyle>
 
 #include "gui/comun/EtiquetaMensaje.h"
-#include "gui/comun/VentanaDuena.h"
 #include "gui/comun/Twips.h"
 
 namespace dorvelna {
-
-bool Cancelado = true;
 
 namespace {
 QPushButton* CrearBoton(QWidget* padre, const char* nombre, const QString& leyenda, int left) {
@@ -23,9 +20,10 @@ QPushButton* CrearBoton(QWidget* padre, const char* nombre, const QString& leyen
 }
 }  // namespace
 
-frmPreguntaGrabar::frmPreguntaGrabar(std::function<void()> grabarArchivo, QWidget* duena)
-    : QDialog(duena), grabarArchivo_(std::move(grabarArchivo)) {
-  Cancelado = true;
+frmPreguntaGrabar::frmPreguntaGrabar(bool& cancelado, std::function<void()> grabarArchivo,
+                                     QWidget* duena)
+    : QDialog(duena), cancelado_(cancelado), grabarArchivo_(std::move(grabarArchivo)) {
+  cancelado_ = true;
   setObjectName(QStringLiteral("frmPreguntaGrabar"));
   setWindowTitle(QStringLiteral("Título"));
 
@@ -64,25 +62,26 @@ frmPreguntaGrabar::frmPreguntaGrabar(std::function<void()> grabarArchivo, QWidge
 void frmPreguntaGrabar::ResponderSi() {
   done(QDialog::Accepted);
   if (grabarArchivo_) grabarArchivo_();
-  Cancelado = false;
+  cancelado_ = false;
 }
 
 void frmPreguntaGrabar::ResponderNo() {
-  Cancelado = false;
+  cancelado_ = false;
   done(QDialog::Accepted);
 }
 
 void frmPreguntaGrabar::ResponderCancelar() {
-  Cancelado = true;
+  cancelado_ = true;
   reject();
 }
 
-bool PreguntarGrabar(const QString& titulo, const std::function<void()>& grabarArchivo) {
-  QPointer<frmPreguntaGrabar> dialogo = new frmPreguntaGrabar(grabarArchivo, VentanaDuena());
+bool PreguntarGrabar(bool& cancelado, const QString& titulo,
+                     const std::function<void()>& grabarArchivo, QWidget* duena) {
+  QPointer<frmPreguntaGrabar> dialogo = new frmPreguntaGrabar(cancelado, grabarArchivo, duena);
   dialogo->setWindowTitle(titulo);
   dialogo->exec();
   delete dialogo.data();
-  return Cancelado;
+  return cancelado;
 }
 
 }  // namespace dorvelna

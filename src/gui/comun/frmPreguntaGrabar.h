@@ -10,21 +10,20 @@ class QPushButton;
 
 namespace dorvelna {
 
-// Respuesta de la pregunta de grabar: true si el usuario ha cancelado el cierre o la salida.
-extern bool Cancelado;
-
-// Pregunta si se graban los cambios antes de cerrar el cálculo o salir. Al cargarse deja
-// Cancelado a true; sólo "Si" (después de grabar) y "No" lo ponen a false.
+// Pregunta si se graban los cambios antes de cerrar el cálculo o salir. Su respuesta va a
+// Cancelado (true: el usuario no quiere seguir cerrando): al cargarse lo deja a true; sólo
+// "Si" (después de grabar) y "No" lo ponen a false.
 class frmPreguntaGrabar : public QDialog {
   Q_OBJECT
 public:
-  explicit frmPreguntaGrabar(std::function<void()> grabarArchivo, QWidget* duena = nullptr);
+  frmPreguntaGrabar(bool& cancelado, std::function<void()> grabarArchivo, QWidget* duena = nullptr);
 
 private:
   void ResponderSi();
   void ResponderNo();
   void ResponderCancelar();
 
+  bool& cancelado_;
   std::function<void()> grabarArchivo_;
   QLabel* picPregunta;
   QGroupBox* Frame1;
@@ -36,6 +35,7 @@ private:
 
 // Abre la pregunta con el título dado ("Cerrar" o "Salir"), modal sobre la ventana dueña,
 // y devuelve Cancelado. "Si" cierra la pregunta y sólo entonces llama a grabarArchivo.
-bool PreguntarGrabar(const QString& titulo, const std::function<void()>& grabarArchivo);
+bool PreguntarGrabar(bool& cancelado, const QString& titulo,
+                     const std::function<void()>& grabarArchivo, QWidget* duena);
 
 }  // namespace dorvelna

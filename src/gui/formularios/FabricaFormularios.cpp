@@ -10,15 +10,16 @@
 
 namespace dorvelna {
 
-FormularioDatos* CrearFormulario(Formulario f, QWidget* padre) {
+FormularioDatos* CrearFormulario(Formulario f, Calculo& calculo, EdicionCampos& edicion,
+                                 QWidget* padre) {
   switch (f) {
-    case Formulario::Caracteristicas: return new frmCaracteristicas(padre);
-    case Formulario::CostesFijos1: return new frmCostesFijos1(padre);
-    case Formulario::CostesFijos2: return new frmCostesFijos2(padre);
-    case Formulario::CostesVariables: return new frmCostesVariables(padre);
-    case Formulario::CostesIndirectos: return new frmCostesIndirectos(padre);
-    case Formulario::Resultados: return new frmResultados(padre);
-    case Formulario::Servicio: return new frmServicio(padre);
+    case Formulario::Caracteristicas: return new frmCaracteristicas(calculo, edicion, padre);
+    case Formulario::CostesFijos1: return new frmCostesFijos1(calculo, edicion, padre);
+    case Formulario::CostesFijos2: return new frmCostesFijos2(calculo, edicion, padre);
+    case Formulario::CostesVariables: return new frmCostesVariables(calculo, edicion, padre);
+    case Formulario::CostesIndirectos: return new frmCostesIndirectos(calculo, edicion, padre);
+    case Formulario::Resultados: return new frmResultados(calculo, edicion, padre);
+    case Formulario::Servicio: return new frmServicio(calculo, edicion, padre);
   }
   return nullptr;
 }

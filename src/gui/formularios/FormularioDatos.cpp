@@ -2,19 +2,13 @@
 
 #include <QApplication>
 
-#include "gui/campos/CampoTexto.h"
 #include "gui/campos/BotonOpcion.h"
-#include "gui/ventana/Globales.h"
-#include "gui/ventana/VentanaPrincipal.h"
-#include "nucleo/model/Catalogo.h"
+#include "gui/campos/CampoTexto.h"
 #include "nucleo/model/Formularios.h"
 #include "gui/comun/Twips.h"
+#include "nucleo/model/Catalogo.h"
 
 namespace dorvelna {
-
-QColor Colores::Entrada() { return QApplication::palette().color(QPalette::Active, QPalette::Base); }
-
-QColor Colores::Calculado() { return QColor(168, 168, 168); }
 
 void PintarFondo(QWidget* w, const QColor& color) {
   QPalette p = w->palette();
@@ -29,7 +23,9 @@ void PonerNegrita(QWidget* w) {
   w->setFont(f);
 }
 
-FormularioDatos::FormularioDatos(Formulario tipo, QWidget* padre) : QWidget(padre), tipo_(tipo) {
+FormularioDatos::FormularioDatos(Formulario tipo, Calculo& calculo, EdicionCampos& edicion,
+                                 QWidget* padre)
+    : QWidget(padre), tipo_(tipo), calculo_(calculo), edicion_(edicion) {
   setObjectName(QString::fromLatin1(NombreFormulario(tipo)));
 }
 
@@ -124,9 +120,17 @@ FormularioDatos::FilaDatos FormularioDatos::NuevaFila(QWidget* contenedor, Colum
 
 CampoTexto* FormularioDatos::NuevoCampo(QWidget* contenedor, Columna col, int indice, int left,
                                         int top, int width, int height) {
-  auto* campo = new CampoTexto(this, GrupoDatos(), col, indice, contenedor);
+  auto* campo = new CampoTexto(edicion_, tipo_, GrupoDatos(), col, indice, contenedor);
   campo->setGeometry(RectTwips(left, top, width, height));
   (col == Columna::S ? camposS_ : camposO_)[indice] = campo;
+  connect(campo, &CampoTexto::activado, this, [this, campo] { RecordarActivo(campo); });
+  // La columna O no se edita: sus campos sólo se recuerdan como activos.
+  if (col == Columna::S) {
+    connect(campo, &CampoTexto::enfocado, this, &FormularioDatos::controlEnfocado);
+    connect(campo, &CampoTexto::tecleado, this, &FormularioDatos::campoTecleado);
+    connect(campo, &CampoTexto::paginaPedida, this, &FormularioDatos::paginaPedida);
+    connect(campo, &CampoTexto::valorRechazado, this, &FormularioDatos::valorRechazado);
+  }
   return campo;
 }
 
@@ -176,14 +180,16 @@ QGroupBox* FormularioDatos::NuevaPareja(QWidget* contenedor, Seccion sec, Column
   const int alto = (height - 120) / 2;
   std::array<QAbstractButton*, 2> botones{};
   for (int k = 1; k <= 2; ++k) {
-    auto* boton = new BotonOpcion(this, opcion, k, k == 1 ? texto1 : texto2, caja);
+    auto* boton = new BotonOpcion(opcion, k, k == 1 ? texto1 : texto2, caja);
     boton->setGeometry(RectTwips(120, 60 + (k - 1) * alto, width - 180, alto));
     boton->setEnabled(S);
     boton->setAutoExclusive(true);
+    connect(boton, &BotonOpcion::activado, this, [this, boton] { RecordarActivo(boton); });
+    connect(boton, &BotonOpcion::enfocado, this, &FormularioDatos::controlEnfocado);
     if (S) {
       connect(boton, &QAbstractButton::clicked, this, [this, sec, k] {
-        Principal->Datos().CambiarModo(sec, Columna::S, k == 1);
-        Principal->Datos().Actualizar();
+        calculo_.CambiarModo(sec, Columna::S, k == 1);
+        calculo_.Actualizar();
       });
     }
     botones[k - 1] = boton;

@@ -10,30 +10,23 @@
 #include <map>
 #include <vector>
 
+#include "gui/campos/Colores.h"
 #include "nucleo/model/Calculo.h"
 
 namespace dorvelna {
 
 class CampoTexto;
-
-// Colores de las dos columnas (fondo del marco de columna y de sus submarcos).
-namespace Colores {
-inline const QColor MarcoS(192, 192, 255);
-inline const QColor SubmarcoS(234, 234, 255);
-inline const QColor MarcoO(192, 192, 192);
-inline const QColor SubmarcoO(224, 224, 224);
-QColor Entrada();    // fondo de un campo de entrada
-QColor Calculado();  // fondo de un campo calculado o de referencia
-}  // namespace Colores
+class EdicionCampos;
 
 // Un formulario de datos: Frame1 (marco exterior con su título guardado aparte), la columna
 // S "Cálculo Personalizado" y la columna O "Calibrario de Costes". Cada formulario concreto
 // construye una columna; la misma construcción sirve para las dos. El nombre y el título
-// salen de la tabla de formularios.
+// salen de la tabla de formularios. Muestra el cálculo que recibe y edita sus campos con la
+// edición que recibe; lo que pide a la ventana va por sus señales.
 class FormularioDatos : public QWidget {
   Q_OBJECT
 public:
-  FormularioDatos(Formulario tipo, QWidget* padre);
+  FormularioDatos(Formulario tipo, Calculo& calculo, EdicionCampos& edicion, QWidget* padre);
 
   Formulario Tipo() const { return tipo_; }
   Grupo GrupoDatos() const { return GrupoDeFormulario(tipo_); }
@@ -56,7 +49,20 @@ public:
   virtual void ResultadosCalculados(Columna) {}
   virtual void MostrarResultado(Columna, int /*indice*/, const Valor&) {}
 
+signals:
+  // Un control de la columna S o un botón de opción recibió el foco: la ventana, si éste es
+  // el formulario a la vista, lo desplaza hasta dejar el control a la vista.
+  void controlEnfocado();
+  // Se teclea en un campo: la ventana desplaza el formulario hasta dejarlo a la vista.
+  void campoTecleado();
+  // RePág (33) o AvPág (34) en un campo o en el formulario: se desplaza una página.
+  void paginaPedida(int tecla);
+  // Un campo no admite lo tecleado: el mensaje se da con el título "Error".
+  void valorRechazado(const QString& mensaje);
+
 protected:
+  Calculo& Datos() const { return calculo_; }
+
   // Crea Frame1 y los marcos de columna del tamaño dado (twips) y construye cada columna.
   void Construir(int anchoColumna, int altoColumna, bool conColumnaO = true);
   virtual void ConstruirColumna(QGroupBox* marco, Columna col) = 0;
@@ -101,6 +107,8 @@ protected:
 
 private:
   Formulario tipo_;
+  Calculo& calculo_;
+  EdicionCampos& edicion_;
   std::map<int, CampoTexto*> camposS_;
   std::map<int, CampoTexto*> camposO_;
   std::map<std::pair<Seccion, Columna>, std::array<QAbstractButton*, 2>> parejas_;

@@ -15,8 +15,8 @@ constexpr int kAnchoSubmarco = 5100;
 constexpr int kFila = 345;
 }  // namespace
 
-frmCaracteristicas::frmCaracteristicas(QWidget* padre)
-    : FormularioDatos(Formulario::Caracteristicas, padre) {
+frmCaracteristicas::frmCaracteristicas(Calculo& calculo, EdicionCampos& edicion, QWidget* padre)
+    : FormularioDatos(Formulario::Caracteristicas, calculo, edicion, padre) {
   Construir(5340, 7935);
 }
 

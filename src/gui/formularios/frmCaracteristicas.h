@@ -8,7 +8,7 @@ namespace dorvelna {
 class frmCaracteristicas : public FormularioDatos {
   Q_OBJECT
 public:
-  explicit frmCaracteristicas(QWidget* padre);
+  frmCaracteristicas(Calculo& calculo, EdicionCampos& edicion, QWidget* padre);
 
 protected:
   void ConstruirColumna(QGroupBox* marco, Columna col) override;

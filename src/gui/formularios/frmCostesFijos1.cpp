@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 
+#include "gui/campos/CampoTexto.h"
 #include "gui/comun/Twips.h"
 #include "nucleo/model/Formularios.h"
 
@@ -34,8 +35,8 @@ constexpr int kPrimeraFila = 300, kFila = 345, kSeparacion = 90;
 
 }  // namespace
 
-frmCostesFijos1::frmCostesFijos1(QWidget* padre)
-    : FormularioDatos(Formulario::CostesFijos1, padre) {
+frmCostesFijos1::frmCostesFijos1(Calculo& calculo, EdicionCampos& edicion, QWidget* padre)
+    : FormularioDatos(Formulario::CostesFijos1, calculo, edicion, padre) {
   Construir(5340, 4000);
 }
 

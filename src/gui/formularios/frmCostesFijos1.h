@@ -13,7 +13,7 @@ namespace dorvelna {
 class frmCostesFijos1 : public FormularioDatos {
   Q_OBJECT
 public:
-  explicit frmCostesFijos1(QWidget* padre);
+  frmCostesFijos1(Calculo& calculo, EdicionCampos& edicion, QWidget* padre);
 
   // Enseña los marcos de la forma elegida: "Compra" (amortización y financiación) u "Otra
   // forma" (coste anual). Ni recalcula ni vuelve a mostrar ningún valor: lo que queda oculto

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <iterator>
 
+#include "gui/campos/CampoTexto.h"
 #include "gui/comun/Twips.h"
 
 namespace dorvelna {
@@ -47,8 +48,8 @@ constexpr FilaImporte kFiscales[] = {
 
 }  // namespace
 
-frmCostesFijos2::frmCostesFijos2(QWidget* padre)
-    : FormularioDatos(Formulario::CostesFijos2, padre) {
+frmCostesFijos2::frmCostesFijos2(Calculo& calculo, EdicionCampos& edicion, QWidget* padre)
+    : FormularioDatos(Formulario::CostesFijos2, calculo, edicion, padre) {
   Construir(5340, 4000);
 }
 

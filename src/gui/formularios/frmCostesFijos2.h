@@ -11,7 +11,7 @@ namespace dorvelna {
 class frmCostesFijos2 : public FormularioDatos {
   Q_OBJECT
 public:
-  explicit frmCostesFijos2(QWidget* padre);
+  frmCostesFijos2(Calculo& calculo, EdicionCampos& edicion, QWidget* padre);
 
 protected:
   void ConstruirColumna(QGroupBox* marco, Columna col) override;

@@ -3,9 +3,7 @@
 #include <QEvent>
 
 #include "gui/campos/CampoTexto.h"
-#include "gui/ventana/Globales.h"
 #include "gui/comun/Twips.h"
-#include "gui/ventana/VentanaPrincipal.h"
 #include "nucleo/model/Formularios.h"
 
 namespace dorvelna {
@@ -22,8 +20,8 @@ constexpr Etiquetas kO{13, 12, 14, {8, 9, 10, 11}};
 constexpr int kCampo = 3960, kAnchoCampo = 1140;
 }  // namespace
 
-frmCostesIndirectos::frmCostesIndirectos(QWidget* padre)
-    : FormularioDatos(Formulario::CostesIndirectos, padre) {
+frmCostesIndirectos::frmCostesIndirectos(Calculo& calculo, EdicionCampos& edicion, QWidget* padre)
+    : FormularioDatos(Formulario::CostesIndirectos, calculo, edicion, padre) {
   Construir(5340, 3840);
   PintarFondo(FrameS, Colores::SubmarcoS);
   PintarFondo(FrameO, Colores::SubmarcoO);
@@ -115,14 +113,12 @@ void frmCostesIndirectos::ComentarioCambiado(Columna col, const QString& texto) 
 
 void frmCostesIndirectos::showEvent(QShowEvent* e) {
   FormularioDatos::showEvent(e);
-  if (Principal) Principal->Datos().Comentario(Columna::S);
+  Datos().Comentario(Columna::S);
 }
 
 // La ventana vuelve a primer plano y el formulario se repinta: el comentario se pone al día.
 bool frmCostesIndirectos::event(QEvent* e) {
-  if (e->type() == QEvent::WindowActivate && isVisible() && Principal) {
-    Principal->Datos().Comentario(Columna::S);
-  }
+  if (e->type() == QEvent::WindowActivate && isVisible()) Datos().Comentario(Columna::S);
   return FormularioDatos::event(e);
 }
 

@@ -12,7 +12,7 @@ namespace dorvelna {
 class frmCostesIndirectos : public FormularioDatos {
   Q_OBJECT
 public:
-  explicit frmCostesIndirectos(QWidget* padre);
+  frmCostesIndirectos(Calculo& calculo, EdicionCampos& edicion, QWidget* padre);
 
   void ModoAplicado(Seccion sec, Columna col, bool primeraOpcion) override;
   void ComentarioCambiado(Columna col, const QString& texto) override;

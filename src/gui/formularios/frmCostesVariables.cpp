@@ -17,8 +17,8 @@ constexpr int kNumero = 1620, kAnchoNumero = 480;
 constexpr int kPrecio = 2280, kAnchoPrecio = 1380;
 }  // namespace
 
-frmCostesVariables::frmCostesVariables(QWidget* padre)
-    : FormularioDatos(Formulario::CostesVariables, padre) {
+frmCostesVariables::frmCostesVariables(Calculo& calculo, EdicionCampos& edicion, QWidget* padre)
+    : FormularioDatos(Formulario::CostesVariables, calculo, edicion, padre) {
   Construir(5340, 7000);
 }
 

@@ -9,7 +9,7 @@ namespace dorvelna {
 class frmCostesVariables : public FormularioDatos {
   Q_OBJECT
 public:
-  explicit frmCostesVariables(QWidget* padre);
+  frmCostesVariables(Calculo& calculo, EdicionCampos& edicion, QWidget* padre);
 
 protected:
   void ConstruirColumna(QGroupBox* marco, Columna col) override;

@@ -2,11 +2,9 @@
 
 #include <QKeyEvent>
 
-#include "gui/campos/EdicionCampos.h"
+#include "gui/campos/MostrarValor.h"
 #include "nucleo/model/Catalogo.h"
-#include "gui/ventana/Globales.h"
 #include "gui/comun/Twips.h"
-#include "gui/ventana/VentanaPrincipal.h"
 
 namespace dorvelna {
 
@@ -53,7 +51,8 @@ const MarcoUnitario kUnitarios[4] = {{8760, 1380, QColor(255, 224, 192)},
 
 }  // namespace
 
-frmResultados::frmResultados(QWidget* padre) : FormularioDatos(Formulario::Resultados, padre) {
+frmResultados::frmResultados(Calculo& calculo, EdicionCampos& edicion, QWidget* padre)
+    : FormularioDatos(Formulario::Resultados, calculo, edicion, padre) {
   const int ancho = 3480;
   const int altoTotal = 420 + kAltoColumna + 180;
   Frame1 = new QGroupBox(this);
@@ -257,8 +256,7 @@ void frmResultados::FilasIndirectasVisibles(Columna col, bool visibles) {
 }
 
 void frmResultados::ResultadosCalculados(Columna col) {
-  if (!Principal) return;
-  const Valores& v = Principal->Datos().Registro(col);
+  const Valores& v = Datos().Registro(col);
   for (int i = 1; i <= 49; ++i) {
     if (i != 20) MostrarResultado(col, i, v.R[i]);
   }
@@ -267,20 +265,18 @@ void frmResultados::ResultadosCalculados(Columna col) {
 
 void frmResultados::showEvent(QShowEvent* e) {
   FormularioDatos::showEvent(e);
-  if (Principal) Principal->Datos().Actualizar();
+  Datos().Actualizar();
 }
 
 // La ventana vuelve a primer plano y el formulario se repinta: los resultados se rehacen.
 bool frmResultados::event(QEvent* e) {
-  if (e->type() == QEvent::WindowActivate && isVisible() && Principal) {
-    Principal->Datos().Actualizar();
-  }
+  if (e->type() == QEvent::WindowActivate && isVisible()) Datos().Actualizar();
   return FormularioDatos::event(e);
 }
 
 void frmResultados::keyPressEvent(QKeyEvent* e) {
   if (e->key() == Qt::Key_PageDown || e->key() == Qt::Key_PageUp) {
-    TeclaNavegacion(e->key() == Qt::Key_PageDown ? 34 : 33, this);
+    emit paginaPedida(e->key() == Qt::Key_PageDown ? 34 : 33);
     return;
   }
   FormularioDatos::keyPressEvent(e);

@@ -14,7 +14,7 @@ namespace dorvelna {
 class frmResultados : public FormularioDatos {
   Q_OBJECT
 public:
-  explicit frmResultados(QWidget* padre);
+  frmResultados(Calculo& calculo, EdicionCampos& edicion, QWidget* padre);
 
   QGroupBox* Frame4 = nullptr;                       // columna de rótulos "Costes Anuales"
   QLabel* Resultado(Columna col, int indice) const;  // lblSR(i) / lblOR(i)

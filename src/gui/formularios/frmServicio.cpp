@@ -4,9 +4,7 @@
 #include <QEvent>
 
 #include "gui/campos/CampoTexto.h"
-#include "gui/ventana/Globales.h"
 #include "gui/comun/Twips.h"
-#include "gui/ventana/VentanaPrincipal.h"
 
 namespace dorvelna {
 
@@ -22,7 +20,8 @@ constexpr int kAltoCampo = 285;
 int ColumnaServicio(int n) { return kServicio1 + (n - 1) * kPasoServicio; }
 }  // namespace
 
-frmServicio::frmServicio(QWidget* padre) : FormularioDatos(Formulario::Servicio, padre) {
+frmServicio::frmServicio(Calculo& calculo, EdicionCampos& edicion, QWidget* padre)
+    : FormularioDatos(Formulario::Servicio, calculo, edicion, padre) {
   Construir(kAnchoMarco, 4800, false);
   PintarFondo(FrameS, Colores::SubmarcoO);
 }
@@ -100,13 +99,10 @@ void frmServicio::ConstruirColumna(QGroupBox* marco, Columna col) {
   }
 }
 
-void frmServicio::Revisar() {
-  if (Principal) Principal->Datos().Revisar();
-}
+void frmServicio::Revisar() { Datos().Revisar(); }
 
 void frmServicio::Refrescar() {
-  if (!Principal) return;
-  Principal->Datos().Actualizar();
+  Datos().Actualizar();
   Revisar();
 }
 

@@ -9,7 +9,7 @@ namespace dorvelna {
 class frmServicio : public FormularioDatos {
   Q_OBJECT
 public:
-  explicit frmServicio(QWidget* padre);
+  frmServicio(Calculo& calculo, EdicionCampos& edicion, QWidget* padre);
 
   // Pone el formulario al día con los resultados: precio por viajero-kilómetro, kilómetros
   // y horas que exceden los del año, y los cinco servicios.

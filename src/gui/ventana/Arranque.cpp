@@ -2,10 +2,7 @@
 
 #include <QApplication>
 
-#include "nucleo/entrada/Formato.h"
 #include "gui/comun/Dibujos.h"
-#include "gui/ventana/Globales.h"
-#include "gui/ventana/VentanaPrincipal.h"
 #include "gui/comun/frmSplash.h"
 
 namespace dorvelna {
@@ -22,16 +19,17 @@ void PrepararAplicacion(QApplication& aplicacion) {
   aplicacion.setFont(letra);
 }
 
+std::unique_ptr<VentanaPrincipal> AbrirPrograma(Entorno entorno, bool mostrarNueva) {
+  auto ventana = std::make_unique<VentanaPrincipal>(std::move(entorno));
+  ventana->show();
+  ventana->Cargar(mostrarNueva);
+  return ventana;
+}
+
 int Main(QApplication& aplicacion, bool conPresentacion) {
   PrepararAplicacion(aplicacion);
-  NombreArchivo.clear();
-  SeparadorDecimal = ObtenerSeparadorDecimal();
-  MostrarCeros = false;
   if (conPresentacion) MostrarPresentacion();
-
-  VentanaPrincipal ventana(Programa());
-  ventana.show();
-  ventana.Cargar();
+  const auto ventana = AbrirPrograma();
   return aplicacion.exec();
 }
 

@@ -7,12 +7,9 @@
 #include <QTextStream>
 #include <QTimer>
 
-#include "nucleo/entrada/Formato.h"
 #include "gui/archivo/frmTipoVeh.h"
-#include "gui/ventana/Arranque.h"
 #include "gui/comun/Carpetas.h"
-#include "gui/ventana/Globales.h"
-#include "gui/ventana/VentanaPrincipal.h"
+#include "gui/ventana/Arranque.h"
 
 namespace dorvelna {
 
@@ -35,22 +32,18 @@ int Comprobar(QApplication& aplicacion) {
   }
 
   PrepararAplicacion(aplicacion);
-  NombreArchivo.clear();
-  SeparadorDecimal = ObtenerSeparadorDecimal();
-  MostrarCeros = false;
-  salida << "Carpeta del programa: " << CarpetaPrograma() << '\n';
-  salida << "Carpeta de los cálculos: " << CarpetaCalculos() << '\n';
+  const Entorno entorno;
+  salida << "Carpeta del programa: " << CarpetaPrograma(entorno) << '\n';
+  salida << "Carpeta de los cálculos: " << CarpetaCalculos(entorno) << '\n';
   for (const char* ayuda : {"Dorvelna.chm", "Acuerdos.chm"}) {
     const bool esta =
-        QFileInfo::exists(CarpetaPrograma() + QLatin1Char('/') + QLatin1String(ayuda));
+        QFileInfo::exists(CarpetaPrograma(entorno) + QLatin1Char('/') + QLatin1String(ayuda));
     salida << "Ayuda " << ayuda << (esta ? ": está\n" : ": no está\n");
   }
 
-  VentanaPrincipal ventana(Programa());
-  ventana.show();
-  ventana.Cargar(false);
-  ventana.MostrarTipoVeh();
-  auto* tipo = ventana.findChild<frmTipoVeh*>(QStringLiteral("frmTipoVeh"));
+  const auto ventana = AbrirPrograma(entorno, false);
+  ventana->MostrarTipoVeh();
+  auto* tipo = ventana->findChild<frmTipoVeh*>(QStringLiteral("frmTipoVeh"));
   auto* boton =
       tipo ? tipo->findChild<QPushButton*>(QStringLiteral("cmbVehiculos(%1)").arg(clase)) : nullptr;
   if (!boton) {
@@ -76,12 +69,12 @@ int Comprobar(QApplication& aplicacion) {
   vigia.stop();
   QApplication::processEvents();
 
-  if (!ventana.Patillas()->isVisible() || !ventana.FormActual()) {
+  if (!ventana->Patillas()->isVisible() || !ventana->FormActual()) {
     salida << "No se pudo abrir la clase " << clase << ": "
            << QString(aviso).replace(QStringLiteral("\r\n"), QStringLiteral(" ")) << '\n';
     return 1;
   }
-  salida << "Clase abierta: " << Programa().ValoresS(Grupo::C, 1).TextoPlano() << '\n';
+  salida << "Clase abierta: " << ventana->Datos().ValoresS(Grupo::C, 1).TextoPlano() << '\n';
   return 0;
 }
 

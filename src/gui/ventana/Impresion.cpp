@@ -8,22 +8,16 @@
 #include <algorithm>
 
 #include "gui/campos/CampoTexto.h"
+#include "gui/comun/Entorno.h"
 #include "gui/formularios/FormularioDatos.h"
-#include "gui/ventana/VentanaPrincipal.h"
 #include "nucleo/model/Formularios.h"
 
 namespace dorvelna {
 
 namespace {
 
-FabricaImpresora& Fabrica() {
-  static FabricaImpresora fabrica;
-  return fabrica;
-}
 
 }  // namespace
-
-void FijarFabricaImpresora(FabricaImpresora fabrica) { Fabrica() = std::move(fabrica); }
 
 std::unique_ptr<QPrinter> ImpresoraPredeterminada() {
   const QPrinterInfo predeterminada = QPrinterInfo::defaultPrinter();
@@ -35,6 +29,7 @@ std::unique_ptr<QPrinter> ImpresoraPredeterminada() {
 // o si no se deja abrir, las páginas se saltan sin decir nada.
 class Impresion::Trabajo {
 public:
+  explicit Trabajo(const FabricaImpresora& fabrica) : fabrica_(fabrica) {}
   ~Trabajo() {
     if (pintor_.isActive()) pintor_.end();
   }
@@ -42,7 +37,7 @@ public:
   QPainter* NuevaPagina() {
     if (fallido_) return nullptr;
     if (!pintor_.isActive()) {
-      impresora_ = Fabrica() ? Fabrica()() : ImpresoraPredeterminada();
+      impresora_ = fabrica_ ? fabrica_() : ImpresoraPredeterminada();
       if (!impresora_ || !impresora_->isValid() || !pintor_.begin(impresora_.get())) {
         fallido_ = true;
         return nullptr;
@@ -53,6 +48,7 @@ public:
   }
 
 private:
+  const FabricaImpresora& fabrica_;
   std::unique_ptr<QPrinter> impresora_;
   QPainter pintor_;
   bool fallido_ = false;
@@ -63,7 +59,9 @@ private:
 class Impresion::Alcance {
 public:
   explicit Alcance(Impresion& impresion) : impresion_(impresion) {
-    if (impresion_.niveles_++ == 0) impresion_.trabajo_ = std::make_unique<Trabajo>();
+    if (impresion_.niveles_++ == 0) {
+      impresion_.trabajo_ = std::make_unique<Trabajo>(impresion_.entorno_.impresora);
+    }
   }
   ~Alcance() {
     if (--impresion_.niveles_ == 0) impresion_.trabajo_.reset();
@@ -75,7 +73,13 @@ private:
   Impresion& impresion_;
 };
 
-Impresion::Impresion(VentanaPrincipal& ventana) : QObject(&ventana), ventana_(ventana) {
+Impresion::Impresion(Calculo& calculo, const Entorno& entorno, FormularioDe formulario,
+                     FormularioAVista aVista, QObject* padre)
+    : QObject(padre),
+      calculo_(calculo),
+      entorno_(entorno),
+      formulario_(std::move(formulario)),
+      aVista_(std::move(aVista)) {
   setObjectName(QStringLiteral("Impresion"));
 }
 
@@ -109,29 +113,29 @@ void Impresion::Mandato(const QString& nombre) {
 void Impresion::ImprimirFormulario(Formulario f) {
   Alcance alcance(*this);
   const QPointer<CampoTexto> campo = Confirmar(false);
-  ImprimirPagina(ventana_.ObtenerFormulario(f));
+  ImprimirPagina(formulario_(f));
   Reentrar(campo, false);
 }
 
 void Impresion::ImprimirResultados() {
   Alcance alcance(*this);
   // La tarta se dibuja al pintar el formulario, así que la imagen la lleva sin más.
-  FormularioDatos* resultados = ventana_.ObtenerFormulario(Formulario::Resultados);
-  ventana_.Datos().Actualizar();
+  FormularioDatos* resultados = formulario_(Formulario::Resultados);
+  calculo_.Actualizar();
   ImprimirPagina(resultados);
 }
 
 void Impresion::ImprimirServicio() {
   Alcance alcance(*this);
-  ventana_.ObtenerFormulario(Formulario::Resultados);
-  ventana_.Datos().Actualizar();
+  formulario_(Formulario::Resultados);
+  calculo_.Actualizar();
   const QPointer<CampoTexto> campo = Confirmar(true);
-  ImprimirPagina(ventana_.ObtenerFormulario(Formulario::Servicio));
+  ImprimirPagina(formulario_(Formulario::Servicio));
   Reentrar(campo, true);
 }
 
 CampoTexto* Impresion::CampoActivo(bool deServicio) const {
-  FormularioDatos* actual = ventana_.FormActual();
+  FormularioDatos* actual = aVista_();
   if (!actual) return nullptr;
   const bool esEntrada = DatosDe(actual->Tipo()).entrada;
   if (deServicio ? actual->Tipo() != Formulario::Servicio : !esEntrada) return nullptr;

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+#include "gui/formularios/FabricaFormularios.h"
 #include "nucleo/model/Calculo.h"
 
 class QPrinter;
@@ -12,20 +13,22 @@ namespace dorvelna {
 
 class CampoTexto;
 class FormularioDatos;
-class VentanaPrincipal;
+struct Entorno;
 
-// Impresora a la que van los trabajos: por omisión la predeterminada del sistema, sin
-// diálogo; nula si no hay ninguna. Las pruebas la cambian para imprimir a un PDF.
-using FabricaImpresora = std::function<std::unique_ptr<QPrinter>()>;
-void FijarFabricaImpresora(FabricaImpresora fabrica);  // vacía: vuelve a la del sistema
+// La impresora predeterminada del sistema, sin diálogo; nula si no hay ninguna. Es la de los
+// trabajos salvo que el entorno dé otra (las pruebas imprimen a un PDF).
 std::unique_ptr<QPrinter> ImpresoraPredeterminada();
+
+// El formulario que está a la vista en la ventana principal.
+using FormularioAVista = std::function<FormularioDatos*()>;
 
 // El menú "Imprimir" de la ventana principal: cada formulario sale entero, tal como se ve,
 // en una página. Las páginas de un mismo mandato van en un solo trabajo de impresión.
 class Impresion : public QObject {
   Q_OBJECT
 public:
-  explicit Impresion(VentanaPrincipal& ventana);
+  Impresion(Calculo& calculo, const Entorno& entorno, FormularioDe formulario,
+            FormularioAVista aVista, QObject* padre);
   ~Impresion() override;
 
   // Un mandato del menú por su nombre (mnuPrintCaracteristicas, ..., mnuPrintTodo).
@@ -48,7 +51,10 @@ private:
   void Reentrar(CampoTexto* campo, bool deServicio);
   void ImprimirPagina(FormularioDatos* form);
 
-  VentanaPrincipal& ventana_;
+  Calculo& calculo_;
+  const Entorno& entorno_;
+  FormularioDe formulario_;
+  FormularioAVista aVista_;
   std::unique_ptr<Trabajo> trabajo_;
   int niveles_ = 0;
 };

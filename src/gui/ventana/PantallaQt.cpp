@@ -3,10 +3,9 @@
 #include <QLocale>
 
 #include "gui/campos/CampoTexto.h"
-#include "gui/campos/EdicionCampos.h"
+#include "gui/campos/MostrarValor.h"
 #include "gui/formularios/FormularioDatos.h"
-#include "gui/ventana/Globales.h"
-#include "gui/ventana/VentanaPrincipal.h"
+#include "nucleo/model/EstadoPrograma.h"
 #include "nucleo/model/Formularios.h"
 
 namespace dorvelna {
@@ -27,29 +26,30 @@ QString FechaCorta(const QDate& fecha) {
 }
 
 void PantallaQt::MostrarCampo(Grupo g, Columna col, int indice, const Valor& valor) {
-  FormularioDatos* form = ventana_.ObtenerFormulario(FormularioDeGrupo(g));
+  FormularioDatos* form = formulario_(FormularioDeGrupo(g));
   if (g == Grupo::R) {
     form->MostrarResultado(col, indice, valor);
     return;
   }
-  if (CampoTexto* control = form->Control(col, indice)) MostrarValor(valor, control, MostrarCeros);
+  if (CampoTexto* control = form->Control(col, indice))
+    MostrarValor(valor, control, EstadoPrograma::MostrarCeros);
 }
 
 void PantallaQt::VaciarCampo(Grupo g, Columna col, int indice) {
-  if (CampoTexto* control = ventana_.ObtenerFormulario(FormularioDeGrupo(g))->Control(col, indice)) {
+  if (CampoTexto* control = formulario_(FormularioDeGrupo(g))->Control(col, indice)) {
     control->setText(QString());
   }
 }
 
 void PantallaQt::PonerAspecto(Grupo g, Columna col, int indice, Aspecto aspecto) {
-  if (CampoTexto* control = ventana_.ObtenerFormulario(FormularioDeGrupo(g))->Control(col, indice)) {
+  if (CampoTexto* control = formulario_(FormularioDeGrupo(g))->Control(col, indice)) {
     control->PonerAspecto(aspecto);
   }
 }
 
 void PantallaQt::ReescribirTitulos(const QString& descripcion) {
   for (Formulario f : kSiete) {
-    FormularioDatos* form = ventana_.ObtenerFormulario(f);
+    FormularioDatos* form = formulario_(f);
     form->Frame1->setTitle(form->Titulo() + QStringLiteral("     (") + descripcion +
                            QStringLiteral(")"));
   }
@@ -58,7 +58,7 @@ void PantallaQt::ReescribirTitulos(const QString& descripcion) {
 void PantallaQt::PresentarTitulos(const QString& descripcion, const QDate& fechaS,
                                   const QDate& fechaO) {
   for (Formulario f : kSiete) {
-    FormularioDatos* form = ventana_.ObtenerFormulario(f);
+    FormularioDatos* form = formulario_(f);
     form->Frame1->setTitle(form->Titulo() + QStringLiteral("     (") + descripcion +
                            QStringLiteral(")"));
     form->FrameS->setTitle(form->FrameS->title() + QStringLiteral(" (") + FechaCorta(fechaS) +
@@ -72,25 +72,25 @@ void PantallaQt::PresentarTitulos(const QString& descripcion, const QDate& fecha
 
 void PantallaQt::FechaGrabada(const QDate& fechaS) {
   for (Formulario f : kSiete) {
-    ventana_.ObtenerFormulario(f)->FrameS->setTitle(QStringLiteral("Cálculo Personalizado (") +
-                                             FechaCorta(fechaS) + QStringLiteral(")"));
+    formulario_(f)->FrameS->setTitle(QStringLiteral("Cálculo Personalizado (") +
+                                     FechaCorta(fechaS) + QStringLiteral(")"));
   }
 }
 
 void PantallaQt::FilasIndirectasVisibles(Columna col, bool visibles) {
-  ventana_.ObtenerFormulario(Formulario::Resultados)->FilasIndirectasVisibles(col, visibles);
+  formulario_(Formulario::Resultados)->FilasIndirectasVisibles(col, visibles);
 }
 
 void PantallaQt::ResultadosCalculados(Columna col) {
-  ventana_.ObtenerFormulario(Formulario::Resultados)->ResultadosCalculados(col);
+  formulario_(Formulario::Resultados)->ResultadosCalculados(col);
 }
 
 void PantallaQt::ComentarioCambiado(Columna col, const QString& texto) {
-  ventana_.ObtenerFormulario(Formulario::CostesIndirectos)->ComentarioCambiado(col, texto);
+  formulario_(Formulario::CostesIndirectos)->ComentarioCambiado(col, texto);
 }
 
 void PantallaQt::ModoAplicado(Seccion sec, Columna col, bool primeraOpcion) {
-  ventana_.ObtenerFormulario(FormularioDeSeccion(sec))->ModoAplicado(sec, col, primeraOpcion);
+  formulario_(FormularioDeSeccion(sec))->ModoAplicado(sec, col, primeraOpcion);
 }
 
 }  // namespace dorvelna

@@ -1,15 +1,14 @@
 #pragma once
 
+#include "gui/formularios/FabricaFormularios.h"
 #include "nucleo/model/Pantalla.h"
 
 namespace dorvelna {
 
-class VentanaPrincipal;
-
 // La pantalla del núcleo hecha con los formularios de la ventana principal.
 class PantallaQt : public Pantalla {
 public:
-  explicit PantallaQt(VentanaPrincipal& ventana) : ventana_(ventana) {}
+  explicit PantallaQt(FormularioDe formulario) : formulario_(std::move(formulario)) {}
 
   void MostrarCampo(Grupo g, Columna col, int indice, const Valor& valor) override;
   void VaciarCampo(Grupo g, Columna col, int indice) override;
@@ -24,7 +23,7 @@ public:
   void ModoAplicado(Seccion sec, Columna col, bool primeraOpcion) override;
 
 private:
-  VentanaPrincipal& ventana_;
+  FormularioDe formulario_;
 };
 
 // Fecha en el formato corto del idioma del usuario.

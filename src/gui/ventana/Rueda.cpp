@@ -1,13 +1,11 @@
 #include "gui/ventana/Rueda.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QWheelEvent>
 #include <QWidget>
 #include <algorithm>
 #include <cstdint>
-
-#include "gui/ventana/Globales.h"
-#include "gui/ventana/VentanaPrincipal.h"
 
 namespace dorvelna {
 
@@ -22,7 +20,8 @@ const char* const kNombreGancho = "PrevWndProc";
 // es la única espontánea.
 class GanchoRueda : public QObject {
 public:
-  explicit GanchoRueda(QWidget* ventana) : QObject(ventana), ventana_(ventana) {
+  GanchoRueda(QWidget* ventana, const QWidget* principal, GiroRueda girar)
+      : QObject(ventana), ventana_(ventana), principal_(principal), girar_(std::move(girar)) {
     setObjectName(QString::fromLatin1(kNombreGancho));
     qApp->installEventFilter(this);
   }
@@ -32,13 +31,15 @@ protected:
   bool eventFilter(QObject* objeto, QEvent* e) override {
     if (e->type() == QEvent::Wheel && e->spontaneous() && objeto->isWidgetType() &&
         static_cast<QWidget*>(objeto)->window() == ventana_->window()) {
-      ProcesarMensaje(ventana_, *static_cast<QWheelEvent*>(e));
+      ProcesarMensaje(principal_, *static_cast<QWheelEvent*>(e), girar_);
     }
     return false;
   }
 
 private:
   QWidget* ventana_;
+  QPointer<const QWidget> principal_;
+  GiroRueda girar_;
 };
 
 GanchoRueda* GanchoDe(const QWidget* ventana) {
@@ -50,25 +51,23 @@ GanchoRueda* GanchoDe(const QWidget* ventana) {
 
 }  // namespace
 
-void InstalarRueda(QWidget* ventana) {
+void InstalarRueda(QWidget* ventana, const QWidget* principal, GiroRueda girar) {
   // Una ventana lleva un gancho como mucho: otro encima movería dos pasos por giro.
   if (!ventana || GanchoDe(ventana)) return;
-  new GanchoRueda(ventana);
+  new GanchoRueda(ventana, principal, std::move(girar));
 }
 
 void QuitarRueda(QWidget* ventana) { delete GanchoDe(ventana); }
 
 bool TieneRueda(const QWidget* ventana) { return GanchoDe(ventana) != nullptr; }
 
-void ProcesarMensaje(QWidget*, const QWheelEvent& suceso) {
+void ProcesarMensaje(const QWidget* principal, const QWheelEvent& suceso, const GiroRueda& girar) {
   // Sólo la rueda vertical; un giro nulo (principio o fin de un gesto) no mueve nada.
   int giro = suceso.angleDelta().y();
   if (giro == 0) giro = suceso.pixelDelta().y();
-  if (giro == 0 || !Principal) return;
+  if (giro == 0 || !principal || !girar) return;
   const QPoint puntero = suceso.globalPosition().toPoint();
-  if (PunteroEnVentana(Principal, puntero.x(), puntero.y())) {
-    Principal->MouseWheel(ParametroRueda(giro));
-  }
+  if (PunteroEnVentana(principal, puntero.x(), puntero.y())) girar(ParametroRueda(giro));
 }
 
 bool PunteroEnVentana(const QWidget* ventana, int x, int y) {

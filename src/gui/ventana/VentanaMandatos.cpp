@@ -4,18 +4,31 @@
 #include "gui/archivo/frmArchivo.h"
 #include "gui/archivo/frmNueva.h"
 #include "gui/archivo/frmTipoVeh.h"
-#include "gui/ventana/Globales.h"
 #include "gui/ventana/VentanaPrincipal.h"
 #include "gui/comun/frmAbout.h"
 
 namespace dorvelna {
 
-void VentanaPrincipal::MostrarNueva() { (new frmNueva(this))->show(); }
+void VentanaPrincipal::MostrarNueva() {
+  auto* dialogo = new frmNueva(this);
+  connect(dialogo, &frmNueva::mostrado, this, [this] { PonerMenus(SituacionMenus::DialogoNuevo); });
+  connect(dialogo, &frmNueva::ocultado, this, [this] { PonerMenus(SituacionMenus::SinCalculo); });
+  connect(dialogo, &frmNueva::calculoNuevoPedido, this, &VentanaPrincipal::MostrarTipoVeh);
+  connect(dialogo, &frmNueva::calculoGrabadoPedido, this,
+          [this] { AbrirDialogoArchivo(QStringLiteral("abrir")); });
+  dialogo->show();
+}
 
-void VentanaPrincipal::MostrarTipoVeh() { (new frmTipoVeh(this))->show(); }
+void VentanaPrincipal::MostrarTipoVeh() {
+  auto* dialogo = new frmTipoVeh(estado_.calculo, entorno_, this);
+  connect(dialogo, &frmTipoVeh::mostrado, this, [this] { PonerMenus(SituacionMenus::DialogoNuevo); });
+  connect(dialogo, &frmTipoVeh::ocultado, this, [this] { PonerMenus(SituacionMenus::SinCalculo); });
+  connect(dialogo, &frmTipoVeh::calculoAbierto, this, &VentanaPrincipal::CargarPatillas);
+  dialogo->show();
+}
 
 void VentanaPrincipal::MostrarAcercaDe() {
-  frmAbout acerca(this);
+  frmAbout acerca(entorno_, this);
   acerca.exec();
 }
 
@@ -24,36 +37,41 @@ void VentanaPrincipal::MostrarAcercaDe() {
 // sigue sin grabar; "Cancelar" o cerrar la pregunta no sigue.
 bool VentanaPrincipal::PreguntarAntesDeCerrar(const QString& titulo) {
   bool pidioGrabar = false;
-  const bool cancelado = PreguntarGrabar(titulo, [this, &pidioGrabar] {
-    pidioGrabar = true;
-    GrabarArchivo();
-  });
+  const bool cancelado = PreguntarGrabar(
+      estado_.Cancelado, titulo,
+      [this, &pidioGrabar] {
+        pidioGrabar = true;
+        GrabarArchivo();
+      },
+      this);
   if (cancelado) return true;
   // "Si" sin que el cálculo quedara grabado (diálogo cancelado o fallo al grabar): no se
   // cierra, para no perder el trabajo.
   if (pidioGrabar && HayCambios()) {
-    Cancelado = true;
+    estado_.Cancelado = true;
     return true;
   }
   return false;
 }
 
 void VentanaPrincipal::GrabarArchivo() {
-  if (NombreArchivo.isEmpty()) {
+  if (estado_.NombreArchivo.isEmpty()) {
     AbrirDialogoArchivo(QStringLiteral("grabar"));
     return;
   }
-  if (const auto fallo = GrabarCalculo(calculo_, NombreArchivo)) {
-    MostrarMensaje(MensajeFallo(*fallo), QStringLiteral("Error"));
+  if (const auto fallo = GrabarCalculo(estado_.calculo, estado_.NombreArchivo, entorno_)) {
+    MostrarMensaje(MensajeFallo(*fallo), QStringLiteral("Error"), this, entorno_);
   } else {
-    MostrarMensaje(QStringLiteral("El archivo se ha grabado."), QStringLiteral("Grabar"));
+    MostrarMensaje(QStringLiteral("El archivo se ha grabado."), QStringLiteral("Grabar"), this,
+                   entorno_);
   }
 }
 
 // Diálogo de abrir o grabar ("abrir"/"grabar"), modal sobre esta ventana; él mismo abre el
 // cálculo o da el aviso de grabado.
 void VentanaPrincipal::AbrirDialogoArchivo(const QString& modo) {
-  frmArchivo dialogo(this);
+  frmArchivo dialogo(estado_, entorno_, this);
+  connect(&dialogo, &frmArchivo::calculoAbierto, this, &VentanaPrincipal::CargarPatillas);
   dialogo.PonerTag(modo);
   dialogo.exec();
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QResizeEvent>
@@ -10,28 +11,25 @@
 #include <utility>
 
 #include "gui/campos/CampoTexto.h"
-#include "gui/campos/EdicionCampos.h"
-#include "gui/comun/VentanaDuena.h"
 #include "gui/comun/frmPreguntaGrabar.h"
 #include "gui/formularios/FabricaFormularios.h"
 #include "gui/formularios/FormularioDatos.h"
 #include "gui/ayuda/Ayuda.h"
-#include "gui/ventana/Globales.h"
+#include "gui/campos/Portapapeles.h"
 #include "gui/ventana/Impresion.h"
 #include "gui/ventana/PantallaQt.h"
-#include "gui/ventana/Portapapeles.h"
 #include "gui/ventana/Rueda.h"
 #include "gui/comun/Twips.h"
 
 namespace dorvelna {
 
-VentanaPrincipal::VentanaPrincipal(Calculo& calculo, QWidget* padre)
-    : QMainWindow(padre), calculo_(calculo), pantalla_(std::make_unique<PantallaQt>(*this)) {
+VentanaPrincipal::VentanaPrincipal(Entorno entorno, QWidget* padre)
+    : QMainWindow(padre),
+      entorno_(std::move(entorno)),
+      pantalla_(
+          std::make_unique<PantallaQt>([this](Formulario f) { return ObtenerFormulario(f); })) {
   setObjectName(QStringLiteral("frmMain"));
-  Principal = this;
-  // Los mensajes y preguntas se abren siempre sobre esta ventana.
-  EstablecerVentanaDuena(this);
-  calculo_.PonerPantalla(pantalla_.get());
+  estado_.calculo.PonerPantalla(pantalla_.get());
 
   central_ = new QWidget(this);
   setCentralWidget(central_);
@@ -41,11 +39,14 @@ VentanaPrincipal::VentanaPrincipal(Calculo& calculo, QWidget* padre)
   PintarFondo(area_, QApplication::palette().color(QPalette::Dark));
 
   // El menú "Imprimir" pide sus mandatos por imprimirPedido.
-  auto* impresion = new Impresion(*this);
+  auto* impresion = new Impresion(
+      estado_.calculo, entorno_, [this](Formulario f) { return ObtenerFormulario(f); },
+      [this] { return FormActual(); }, this);
   connect(this, &VentanaPrincipal::imprimirPedido, impresion, &Impresion::Mandato);
   // Los mandatos de ayuda abren su archivo en una ventana de ayuda de esta ventana.
-  connect(this, &VentanaPrincipal::ayudaPedida, this,
-          [this](const QString& mandato) { MandatoAyuda(this, mandato); });
+  connect(this, &VentanaPrincipal::ayudaPedida, this, [this](const QString& mandato) {
+    MandatoAyuda(this, entorno_, mandato, estado_.ArchivoAyuda);
+  });
   CrearMenus();
   CrearPatillas();
   CrearTirasDesplazamiento();
@@ -55,8 +56,11 @@ VentanaPrincipal::VentanaPrincipal(Calculo& calculo, QWidget* padre)
 VentanaPrincipal::~VentanaPrincipal() {
   // Al destruirse los hijos el foco aún cambia; esta ventana ya no lo sigue.
   disconnect(qApp, &QApplication::focusChanged, this, nullptr);
-  calculo_.PonerPantalla(nullptr);
-  if (Principal == this) Principal = nullptr;
+  estado_.calculo.PonerPantalla(nullptr);
+  // Los formularios y los diálogos usan el estado y la edición, miembros que se destruyen
+  // antes que los hijos de la ventana: se van ellos primero.
+  qDeleteAll(findChildren<QDialog*>(Qt::FindDirectChildrenOnly));
+  delete central_;
 }
 
 void VentanaPrincipal::CrearMenus() {
@@ -193,9 +197,9 @@ void VentanaPrincipal::Cargar(bool mostrarNueva) {
   colorFondo_ = area_->palette().color(QPalette::Window);
   setWindowTitle(QStringLiteral("DORVELNA"));
   formActual_ = nullptr;
-  Cancelado = true;
+  estado_.Cancelado = true;
   PonerMenus(SituacionMenus::SinCalculo);
-  calculo_.InicializarDatos();
+  estado_.calculo.InicializarDatos();
   Colocar();
   if (mostrarNueva) MostrarNueva();
 }
@@ -225,7 +229,8 @@ FormularioDatos* VentanaPrincipal::FormularioCargado(dorvelna::Formulario f) con
 FormularioDatos* VentanaPrincipal::ObtenerFormulario(dorvelna::Formulario f) {
   QPointer<FormularioDatos>& form = formularios_[static_cast<int>(f)];
   if (!form) {
-    form = CrearFormulario(f, area_);
+    form = CrearFormulario(f, estado_.calculo, edicion_, area_);
+    ConectarFormulario(form);
     form->hide();
     form->move(TwipsAPixeles(180), TwipsAPixeles(180));
   }
@@ -266,10 +271,10 @@ void VentanaPrincipal::CargarPatillas() {
 }
 
 void VentanaPrincipal::CerrarPatillas() {
-  NombreArchivo.clear();
+  estado_.NombreArchivo.clear();
   QuitarRueda(formActual_);
   formActual_ = nullptr;
-  calculo_.InicializarDatos();
+  estado_.calculo.InicializarDatos();
   for (auto& form : formularios_) {
     if (form) {
       form->hide();

@@ -6,10 +6,12 @@
 #include <array>
 #include <memory>
 
+#include "gui/comun/Entorno.h"
 #include "gui/ventana/MenusVentana.h"
 #include "gui/ventana/TiraDesplazamiento.h"
 #include "gui/ventana/TiraPatillas.h"
-#include "nucleo/model/Calculo.h"
+#include "nucleo/entrada/EdicionCampos.h"
+#include "nucleo/model/EstadoPrograma.h"
 
 namespace dorvelna {
 
@@ -19,14 +21,18 @@ class PantallaQt;
 
 // frmMain: la ventana del programa, con sus menús, la tira de patillas, las dos tiras de
 // desplazamiento y el área donde se ven los formularios de datos, uno cada vez. Aquí están
-// los mandatos y lo que une las piezas.
+// los mandatos y lo que une las piezas: tiene el estado del programa, la edición de campos y
+// el entorno, y da a formularios y diálogos lo que necesitan de ellos.
 class VentanaPrincipal : public QMainWindow {
   Q_OBJECT
 public:
-  explicit VentanaPrincipal(Calculo& calculo, QWidget* padre = nullptr);
+  explicit VentanaPrincipal(Entorno entorno = {}, QWidget* padre = nullptr);
   ~VentanaPrincipal() override;
 
-  Calculo& Datos() { return calculo_; }
+  EstadoPrograma& Estado() { return estado_; }
+  // Las pruebas cambian los enganches del entorno con la ventana ya abierta.
+  Entorno& EntornoPrograma() { return entorno_; }
+  Calculo& Datos() { return estado_.calculo; }
   // Posición vertical (twips) que recuerdan los resultados al dejarlos o al girar la rueda.
   int PosicionResultadosV() const { return PosicionV; }
 
@@ -48,7 +54,7 @@ public:
   void DesplazarScrollV(FormularioDatos* objeto, int nuevoValor);
   void MouseWheel(int rotacion);
 
-  bool HayCambios() const { return calculo_.HayCambios(); }
+  bool HayCambios() const { return estado_.calculo.HayCambios(); }
   void AbrirDialogoArchivo(const QString& modo);
   void PonerMenus(SituacionMenus situacion) const { menus_->Poner(situacion); }
   void MostrarTipoVeh();
@@ -102,8 +108,17 @@ private:
   QWidget* ActivoDe(FormularioDatos* form) const;
   int PosicionVertical(QWidget* control) const;
   int PosicionHorizontal(QWidget* control) const;
+  // Las señales del formulario recién creado: desplazarse hasta sus controles, páginas y
+  // mensajes de los valores rechazados.
+  void ConectarFormulario(FormularioDatos* form);
+  // RePág (33) y AvPág (34): el formulario se desplaza una página de la barra vertical.
+  void TeclaNavegacion(int tecla, FormularioDatos* form);
+  // El gancho de la rueda en el formulario a la vista mueve esta ventana (MouseWheel).
+  void InstalarRueda(FormularioDatos* form);
 
-  Calculo& calculo_;
+  Entorno entorno_;
+  EstadoPrograma estado_;
+  EdicionCampos edicion_{estado_};
   std::unique_ptr<PantallaQt> pantalla_;
   std::unique_ptr<MenusVentana> menus_;
   std::array<QPointer<FormularioDatos>, 7> formularios_;

@@ -9,8 +9,8 @@
 
 namespace dorvelna {
 
-// Lógica de la edición de un campo, sin controles. La capa de ventanas llama a estas
-// funciones con el texto de la caja, sus decimales (-1 en un texto) y SeparadorDecimal.
+// Piezas de la edición de un campo, sin controles: EdicionCampos las usa con el texto de la
+// caja, sus decimales (-1 en un texto) y SeparadorDecimal.
 
 // Filtro de una tecla de carácter (ni Intro ni retroceso). Borra siempre la selección
 // (estado.texto y estado.cursor quedan como deben verse, el cursor al comienzo de la
@@ -30,12 +30,6 @@ QString TextoEdicion(const Valor& valor, int decimales, QChar separador);
 // Comprueba registro(g, i), recién leído, contra sus límites y contra las reglas que lo
 // atan a otros campos del mismo registro. Devuelve true si el valor se rechaza. El mensaje
 // se compone siempre (límites y textos de las reglas incumplidas), se rechace o no.
-//
-// AceptarValor, en la capa de ventanas, hace después:
-//  - rechazado: registro(g, i) := ValorAnterior; EntrarCampo (vuelve el valor anterior sin
-//    formato); Calcular; MostrarMensaje(mensaje, "Error").
-//  - admitido: Calcular.
-//  - en los dos casos, salvo que la tecla fuera Intro (13): MostrarValor con MostrarCeros.
 bool ValidarValor(Formulario form, const Valores& registro, Grupo g, int i, const Valores& minimos,
                   const Valores& maximos, QString& mensaje);
 

@@ -133,9 +133,4 @@ bool Calculo::FijarSinRedondear(Grupo g, Columna col, int i, Cifra x) {
   return true;
 }
 
-Calculo& Programa() {
-  static Calculo calculo;
-  return calculo;
-}
-
 }  // namespace dorvelna

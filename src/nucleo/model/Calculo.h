@@ -27,7 +27,8 @@ Grupo GrupoDeFormulario(Formulario f);
 const char* NombreFormulario(Formulario f);
 
 // Las cinco instancias de un cálculo y las operaciones que cambian sus valores.
-// El programa tiene una sola (Programa()); las pruebas y la calculadora crean las suyas.
+// El del programa está en su estado (EstadoPrograma); las pruebas y la calculadora crean los
+// suyos.
 class Calculo {
 public:
   Valores ValoresS;         // ColumnaS, "Cálculo Personalizado"
@@ -114,8 +115,5 @@ std::optional<double> CosteAmortizacion(const Valores& v);
 std::optional<double> CosteFinanciacion(const Valores& v);
 std::optional<double> CosteCombustible(const Valores& v);
 std::optional<double> CosteNeumaticos(const Valores& v);
-
-// El cálculo del programa (una sola instancia mientras dura).
-Calculo& Programa();
 
 }  // namespace dorvelna

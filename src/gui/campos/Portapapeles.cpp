@@ -1,4 +1,4 @@
-#include "gui/ventana/Portapapeles.h"
+#include "gui/campos/Portapapeles.h"
 
 #include <QApplication>
 #include <QClipboard>
