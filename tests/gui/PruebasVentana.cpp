@@ -13,16 +13,16 @@
 #include <QTimer>
 #include <cmath>
 
-#include "comun/FifoVigilada.h"
 #include "Modales.h"
 #include "VentanaPrueba.h"
+#include "comun/FifoVigilada.h"
 #include "gui/campos/CampoTexto.h"
-#include "nucleo/entrada/Formato.h"
 #include "gui/comun/frmPreguntaGrabar.h"
-#include "nucleo/archivos/EscribirArchivo.h"
 #include "gui/formularios/FormularioDatos.h"
-#include "nucleo/model/Catalogo.h"
 #include "gui/ventana/Globales.h"
+#include "nucleo/archivos/EscribirArchivo.h"
+#include "nucleo/entrada/Formato.h"
+#include "nucleo/model/Catalogo.h"
 
 namespace dorvelna {
 namespace {
@@ -72,10 +72,11 @@ const std::pair<const char*, const char*> kMenus[] = {
     {"mnuFormularios", "+++"}, {"mnuCaracteristicas", "-+-"}, {"mnuTodosServicios", "-+-"},
     {"mnuFijos1", "-+-"}, {"mnuFijos2", "-+-"}, {"mnuVariables", "-+-"},
     {"mnuIndirectos", "-+-"}, {"mnuResultados", "-+-"}, {"mnuServicio", "-+-"},
+    {"mnuSensibilidad", "-+-"},
     {"mnuImprimir", "+++"}, {"mnuPrintCaracteristicas", "-+-"}, {"mnuPrintTodosServicios", "-+-"},
     {"mnuPrintFijos1", "-+-"}, {"mnuPrintFijos2", "-+-"}, {"mnuPrintVariables", "-+-"},
     {"mnuPrintIndirectos", "-+-"}, {"mnuPrintResultados", "-+-"}, {"mnuPrintServicio", "-+-"},
-    {"mnuPrintTodo", "-+-"},
+    {"mnuPrintSensibilidad", "-+-"}, {"mnuPrintTodo", "-+-"},
     {"mnuEdit", "+++"}, {"mnuEditCut", "-+-"}, {"mnuEditCopy", "-+-"}, {"mnuEditPaste", "-+-"},
     {"mnuHelp", "+++"}, {"mnuHelpContents", "+++"}, {"mnuHelpAbout", "+++"},
     {"mnuCalibrario", "+++"}, {"mnuAcuerdos", "+++"}};

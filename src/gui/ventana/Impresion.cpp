@@ -9,6 +9,7 @@
 
 #include "gui/campos/CampoTexto.h"
 #include "gui/formularios/FormularioDatos.h"
+#include "gui/formularios/frmSensibilidad.h"
 #include "gui/ventana/VentanaPrincipal.h"
 #include "nucleo/model/Formularios.h"
 
@@ -97,12 +98,15 @@ void Impresion::Mandato(const QString& nombre) {
     ImprimirResultados();
   } else if (nombre == QLatin1String("mnuPrintServicio")) {
     ImprimirServicio();
+  } else if (nombre == QLatin1String("mnuPrintSensibilidad")) {
+    ImprimirSensibilidad();
   } else if (nombre == QLatin1String("mnuPrintTodo")) {
     for (const DatosFormulario& d : Formularios()) {
       if (d.entrada) ImprimirFormulario(d.formulario);
     }
     ImprimirResultados();
     ImprimirServicio();
+    ImprimirSensibilidad();
   }
 }
 
@@ -130,6 +134,17 @@ void Impresion::ImprimirServicio() {
   Reentrar(campo, true);
 }
 
+// El análisis se rehace en el momento con el campo en edición ya confirmado; si nunca se ha
+// visto, sus piezas se colocan antes de dibujarlo.
+void Impresion::ImprimirSensibilidad() {
+  Alcance alcance(*this);
+  const QPointer<CampoTexto> campo = Confirmar(false);
+  frmSensibilidad* form = ventana_.ObtenerSensibilidad();
+  form->Actualizar();
+  ImprimirPagina(form->Hoja());
+  Reentrar(campo, false);
+}
+
 CampoTexto* Impresion::CampoActivo(bool deServicio) const {
   FormularioDatos* actual = ventana_.FormActual();
   if (!actual) return nullptr;
@@ -155,7 +170,7 @@ void Impresion::Reentrar(CampoTexto* campo, bool deServicio) {
 // Se dibuja primero en un QPicture: así la hoja lleva el dibujo y el texto tal cual, nítidos,
 // y no una copia en píxeles de la pantalla (que es lo que hace render() sobre una impresora).
 // Al reproducirlo, el QPicture ya pasa de la resolución de la pantalla a la de la impresora.
-void Impresion::ImprimirPagina(FormularioDatos* form) {
+void Impresion::ImprimirPagina(QWidget* form) {
   if (!form || form->size().isEmpty() || !trabajo_) return;
   QPainter* pintor = trabajo_->NuevaPagina();
   if (!pintor) return;

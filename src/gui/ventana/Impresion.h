@@ -7,6 +7,7 @@
 #include "nucleo/model/Calculo.h"
 
 class QPrinter;
+class QWidget;
 
 namespace dorvelna {
 
@@ -35,6 +36,7 @@ public:
   void ImprimirFormulario(Formulario f);
   void ImprimirResultados();
   void ImprimirServicio();
+  void ImprimirSensibilidad();
 
 private:
   class Trabajo;
@@ -46,7 +48,7 @@ private:
   // Confirma el campo en edición como al salir de él; lo devuelve para volver a entrar.
   CampoTexto* Confirmar(bool deServicio);
   void Reentrar(CampoTexto* campo, bool deServicio);
-  void ImprimirPagina(FormularioDatos* form);
+  void ImprimirPagina(QWidget* form);
 
   VentanaPrincipal& ventana_;
   std::unique_ptr<Trabajo> trabajo_;

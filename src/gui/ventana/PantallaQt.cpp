@@ -13,8 +13,8 @@ namespace dorvelna {
 
 namespace {
 
-constexpr Formulario kSiete[] = {Formulario::Caracteristicas, Formulario::CostesFijos1,
-                                 Formulario::CostesFijos2,    Formulario::CostesVariables,
+constexpr Formulario kSiete[] = {Formulario::Caracteristicas,  Formulario::CostesFijos1,
+                                 Formulario::CostesFijos2,     Formulario::CostesVariables,
                                  Formulario::CostesIndirectos, Formulario::Resultados,
                                  Formulario::Servicio};
 
@@ -22,9 +22,7 @@ Formulario FormularioDeSeccion(Seccion s) { return FormularioDeGrupo(DatosDe(s).
 
 }  // namespace
 
-QString FechaCorta(const QDate& fecha) {
-  return QLocale().toString(fecha, QLocale::ShortFormat);
-}
+QString FechaCorta(const QDate& fecha) { return QLocale().toString(fecha, QLocale::ShortFormat); }
 
 void PantallaQt::MostrarCampo(Grupo g, Columna col, int indice, const Valor& valor) {
   FormularioDatos* form = ventana_.ObtenerFormulario(FormularioDeGrupo(g));
@@ -36,13 +34,15 @@ void PantallaQt::MostrarCampo(Grupo g, Columna col, int indice, const Valor& val
 }
 
 void PantallaQt::VaciarCampo(Grupo g, Columna col, int indice) {
-  if (CampoTexto* control = ventana_.ObtenerFormulario(FormularioDeGrupo(g))->Control(col, indice)) {
+  if (CampoTexto* control =
+          ventana_.ObtenerFormulario(FormularioDeGrupo(g))->Control(col, indice)) {
     control->setText(QString());
   }
 }
 
 void PantallaQt::PonerAspecto(Grupo g, Columna col, int indice, Aspecto aspecto) {
-  if (CampoTexto* control = ventana_.ObtenerFormulario(FormularioDeGrupo(g))->Control(col, indice)) {
+  if (CampoTexto* control =
+          ventana_.ObtenerFormulario(FormularioDeGrupo(g))->Control(col, indice)) {
     control->PonerAspecto(aspecto);
   }
 }
@@ -64,8 +64,8 @@ void PantallaQt::PresentarTitulos(const QString& descripcion, const QDate& fecha
     form->FrameS->setTitle(form->FrameS->title() + QStringLiteral(" (") + FechaCorta(fechaS) +
                            QStringLiteral(")"));
     if (f != Formulario::Servicio && form->FrameO) {
-      form->FrameO->setTitle(form->FrameO->title() + QStringLiteral(" (") +
-                             FechaCorta(fechaO) + QStringLiteral(")"));
+      form->FrameO->setTitle(form->FrameO->title() + QStringLiteral(" (") + FechaCorta(fechaO) +
+                             QStringLiteral(")"));
     }
   }
 }
@@ -73,7 +73,7 @@ void PantallaQt::PresentarTitulos(const QString& descripcion, const QDate& fecha
 void PantallaQt::FechaGrabada(const QDate& fechaS) {
   for (Formulario f : kSiete) {
     ventana_.ObtenerFormulario(f)->FrameS->setTitle(QStringLiteral("Cálculo Personalizado (") +
-                                             FechaCorta(fechaS) + QStringLiteral(")"));
+                                                    FechaCorta(fechaS) + QStringLiteral(")"));
   }
 }
 
@@ -83,6 +83,7 @@ void PantallaQt::FilasIndirectasVisibles(Columna col, bool visibles) {
 
 void PantallaQt::ResultadosCalculados(Columna col) {
   ventana_.ObtenerFormulario(Formulario::Resultados)->ResultadosCalculados(col);
+  if (col == Columna::S) ventana_.ResultadosSCambiados();
 }
 
 void PantallaQt::ComentarioCambiado(Columna col, const QString& texto) {

@@ -9,19 +9,20 @@
 #include <QShortcut>
 #include <utility>
 
+#include "gui/ayuda/Ayuda.h"
 #include "gui/campos/CampoTexto.h"
 #include "gui/campos/EdicionCampos.h"
+#include "gui/comun/Twips.h"
 #include "gui/comun/VentanaDuena.h"
 #include "gui/comun/frmPreguntaGrabar.h"
 #include "gui/formularios/FabricaFormularios.h"
 #include "gui/formularios/FormularioDatos.h"
-#include "gui/ayuda/Ayuda.h"
+#include "gui/formularios/frmSensibilidad.h"
 #include "gui/ventana/Globales.h"
 #include "gui/ventana/Impresion.h"
 #include "gui/ventana/PantallaQt.h"
 #include "gui/ventana/Portapapeles.h"
 #include "gui/ventana/Rueda.h"
-#include "gui/comun/Twips.h"
 
 namespace dorvelna {
 
@@ -78,6 +79,7 @@ void VentanaPrincipal::CrearMenus() {
       {QStringLiteral("mnuIndirectos"), irA(Formulario::CostesIndirectos)},
       {QStringLiteral("mnuResultados"), irA(Formulario::Resultados)},
       {QStringLiteral("mnuServicio"), irA(Formulario::Servicio)},
+      {QStringLiteral("mnuSensibilidad"), [this] { ActivarSensibilidad(); }},
       {QStringLiteral("mnuEditCut"), [] { Cortar(); }},
       {QStringLiteral("mnuEditCopy"), [] { Copiar(); }},
       {QStringLiteral("mnuEditPaste"), [] { Pegar(); }},
@@ -180,6 +182,10 @@ void VentanaPrincipal::ColocarTiras() {
     derecha -= grosor;
   }
   area_->setGeometry(0, arriba, std::max(0, derecha), std::max(0, abajo - arriba));
+  if (sensibilidad_ && sensibilidad_->isVisible()) {
+    const int margen = TwipsAPixeles(180);
+    sensibilidad_->setGeometry(area_->rect().adjusted(margen, margen, -margen, -margen));
+  }
   picV_->ColocarBarra(picV_->height());
   picH_->ColocarBarra(std::max(0, picH_->width() - (picV_->isVisible() ? picV_->width() : 0)));
 }
@@ -270,6 +276,11 @@ void VentanaPrincipal::CerrarPatillas() {
   QuitarRueda(formActual_);
   formActual_ = nullptr;
   calculo_.InicializarDatos();
+  if (sensibilidad_) {
+    sensibilidad_->hide();
+    sensibilidad_->deleteLater();
+    sensibilidad_ = nullptr;
+  }
   for (auto& form : formularios_) {
     if (form) {
       form->hide();
@@ -294,12 +305,18 @@ void VentanaPrincipal::DesactivarFormulario() {
     PosicionH = hscroll_->value();
   }
   if (formActual_) formActual_->hide();
+  if (sensibilidad_) sensibilidad_->hide();
 }
 
 void VentanaPrincipal::ActivarFormulario(dorvelna::Formulario f) {
   if (!patillas_->isVisible()) return;
   DesactivarFormulario();
   patillas_->Marcar(f);
+  if (!picV_->isVisible()) {
+    picV_->show();
+    picH_->show();
+    ColocarTiras();
+  }
   FormularioDatos* form = ObtenerFormulario(f);
   PintarFondo(form, area_->palette().color(QPalette::Window));
   PintarFondo(form->Frame1, patillas_->ColorActivo());
@@ -310,6 +327,36 @@ void VentanaPrincipal::ActivarFormulario(dorvelna::Formulario f) {
   SituarScrollH(form);
   InstalarRueda(form);
   DevolverFoco();
+}
+
+frmSensibilidad* VentanaPrincipal::ObtenerSensibilidad() {
+  if (!sensibilidad_) {
+    sensibilidad_ = new frmSensibilidad(calculo_, area_);
+    sensibilidad_->hide();
+    sensibilidad_->resize(TwipsAPixeles(11595), TwipsAPixeles(9000));
+  }
+  return sensibilidad_;
+}
+
+// Ocupa el área de trabajo entera y se desplaza con sus propias barras: las tiras de
+// desplazamiento, que mueven los formularios de datos, se apartan mientras está a la vista.
+void VentanaPrincipal::ActivarSensibilidad() {
+  if (!patillas_->isVisible()) return;
+  DesactivarFormulario();
+  formActual_ = nullptr;
+  frmSensibilidad* form = ObtenerSensibilidad();
+  form->Actualizar();
+  PintarFondo(form->Frame1, patillas_->ColorActivo());
+  form->show();
+  form->raise();
+  picV_->hide();
+  picH_->hide();
+  ColocarTiras();
+  form->cmbVariacion->setFocus(Qt::OtherFocusReason);
+}
+
+void VentanaPrincipal::ResultadosSCambiados() {
+  if (sensibilidad_) sensibilidad_->PedirActualizacion();
 }
 
 void VentanaPrincipal::DevolverFoco() {
