@@ -1,5 +1,6 @@
 // Análisis de sensibilidad en la ventana: el selector, la tabla contra dorvelna-calc, el
 // análisis rehecho tras teclear un valor de S, el orden por C4 y el gráfico de tornado.
+#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QJsonArray>
@@ -136,6 +137,16 @@ TEST_F(PruebaSensibilidad, UnValorTecleadoEnSRehaceElAnalisis) {
   ventana->Accion(QStringLiteral("mnuSensibilidad"))->trigger();
   EXPECT_TRUE(form->isVisible());
   EXPECT_EQ(ventana->FormActual(), nullptr);
+}
+
+// Como en los formularios de datos, la tira de patillas no se queda con el foco: vuelve al
+// control del análisis que lo tenía.
+TEST_F(PruebaSensibilidad, ElFocoVuelveDeLasPatillasAlAnalisis) {
+  Enfocar(tabla);
+  ventana->Patillas()->setFocus(Qt::OtherFocusReason);
+  EXPECT_TRUE(QTest::qWaitFor([this] { return tabla->hasFocus(); }, 3000))
+      << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString()
+                                      : "");
 }
 
 TEST_F(PruebaSensibilidad, UnClicEnLaCabeceraDeC4OrdenaPorSuCambio) {

@@ -352,7 +352,7 @@ void VentanaPrincipal::ActivarSensibilidad() {
   picV_->hide();
   picH_->hide();
   ColocarTiras();
-  form->cmbVariacion->setFocus(Qt::OtherFocusReason);
+  DevolverFoco();
 }
 
 void VentanaPrincipal::ResultadosSCambiados() {
@@ -360,6 +360,11 @@ void VentanaPrincipal::ResultadosSCambiados() {
 }
 
 void VentanaPrincipal::DevolverFoco() {
+  if (sensibilidad_ && sensibilidad_->isVisible()) {
+    QWidget* control = sensibilidad_->focusWidget();
+    (control ? control : sensibilidad_->cmbVariacion)->setFocus(Qt::OtherFocusReason);
+    return;
+  }
   if (!formActual_) return;
   if (QWidget* control = formActual_->ControlActivo()) control->setFocus(Qt::OtherFocusReason);
 }
@@ -376,7 +381,8 @@ bool VentanaPrincipal::eventFilter(QObject* objeto, QEvent* e) {
     return true;
   }
   // Las tiras y las barras nunca se quedan con el foco; las teclas de página sí desplazan.
-  if (e->type() == QEvent::FocusIn && formActual_) {
+  if (e->type() == QEvent::FocusIn &&
+      (formActual_ || (sensibilidad_ && sensibilidad_->isVisible()))) {
     DevolverFoco();
     return false;
   }
