@@ -126,12 +126,12 @@ protected:
   bool hayImpresora_ = true;
 };
 
-TEST_F(PruebasImpresion, TodosLosFormulariosSonSieteHojasDeUnTrabajoEnSuOrden) {
+TEST_F(PruebasImpresion, TodosLosFormulariosSonOchoHojasDeUnTrabajoEnSuOrden) {
   // Sólo uno de los siete está a la vista; los demás se imprimen ocultos.
   ASSERT_EQ(ventana->FormActual()->Tipo(), Formulario::Caracteristicas);
   Imprimir("mnuPrintTodo");
   EXPECT_EQ(trabajos_, 1);
-  ASSERT_EQ(ContarPaginas(pdf_), 7);
+  ASSERT_EQ(ContarPaginas(pdf_), 8);
   for (int k = 0; k < 7; ++k) {
     const QString titulo = Titulo(kOrden[k]);
     ASSERT_FALSE(titulo.isEmpty());
@@ -139,6 +139,24 @@ TEST_F(PruebasImpresion, TodosLosFormulariosSonSieteHojasDeUnTrabajoEnSuOrden) {
     EXPECT_TRUE(TextoPagina(pdf_, k + 1).startsWith(titulo))
         << "hoja " << k + 1 << ": " << TextoPagina(pdf_, k + 1).left(120).toStdString();
   }
+  // El análisis de sensibilidad, el último, con sus filas.
+  const QString ultima = TextoPagina(pdf_, 8);
+  EXPECT_TRUE(ultima.startsWith(QStringLiteral("Análisis de sensibilidad")))
+      << ultima.left(120).toStdString();
+  EXPECT_TRUE(ultima.contains(QStringLiteral("carburante del autocar"))) << ultima.toStdString();
+  EXPECT_TRUE(ultima.contains(QStringLiteral("Coste anual"))) << ultima.toStdString();
+}
+
+// Se imprime sin haberlo visto nunca, con el valor aún en edición ya tenido en cuenta.
+TEST_F(PruebasImpresion, ElAnalisisDeSensibilidadSaleConElValorEnEdicion) {
+  CampoTexto* km = Teclear(QStringLiteral("TextSC(9)"), QStringLiteral("123456"));
+  ASSERT_NE(km, nullptr);
+  Imprimir("mnuPrintSensibilidad");
+  ASSERT_EQ(ContarPaginas(pdf_), 1);
+  const QString hoja = TextoPagina(pdf_, 1);
+  EXPECT_TRUE(hoja.startsWith(QStringLiteral("Análisis de sensibilidad")));
+  EXPECT_TRUE(hoja.contains(QStringLiteral("123.456"))) << hoja.toStdString();
+  EXPECT_TRUE(km->hasFocus());
 }
 
 TEST_F(PruebasImpresion, CadaFormularioSueltoEsUnaHoja) {

@@ -13,9 +13,9 @@
 #include <QTimer>
 #include <cmath>
 
-#include "comun/FifoVigilada.h"
 #include "Modales.h"
 #include "VentanaPrueba.h"
+#include "comun/FifoVigilada.h"
 #include "gui/campos/CampoTexto.h"
 #include "gui/comun/frmPreguntaGrabar.h"
 #include "gui/formularios/FormularioDatos.h"
@@ -71,10 +71,11 @@ const std::pair<const char*, const char*> kMenus[] = {
     {"mnuFormularios", "+++"}, {"mnuCaracteristicas", "-+-"}, {"mnuTodosServicios", "-+-"},
     {"mnuFijos1", "-+-"}, {"mnuFijos2", "-+-"}, {"mnuVariables", "-+-"},
     {"mnuIndirectos", "-+-"}, {"mnuResultados", "-+-"}, {"mnuServicio", "-+-"},
+    {"mnuSensibilidad", "-+-"},
     {"mnuImprimir", "+++"}, {"mnuPrintCaracteristicas", "-+-"}, {"mnuPrintTodosServicios", "-+-"},
     {"mnuPrintFijos1", "-+-"}, {"mnuPrintFijos2", "-+-"}, {"mnuPrintVariables", "-+-"},
     {"mnuPrintIndirectos", "-+-"}, {"mnuPrintResultados", "-+-"}, {"mnuPrintServicio", "-+-"},
-    {"mnuPrintTodo", "-+-"},
+    {"mnuPrintSensibilidad", "-+-"}, {"mnuPrintTodo", "-+-"},
     {"mnuEdit", "+++"}, {"mnuEditCut", "-+-"}, {"mnuEditCopy", "-+-"}, {"mnuEditPaste", "-+-"},
     {"mnuHelp", "+++"}, {"mnuHelpContents", "+++"}, {"mnuHelpAbout", "+++"},
     {"mnuCalibrario", "+++"}, {"mnuAcuerdos", "+++"}};

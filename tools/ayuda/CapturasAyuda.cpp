@@ -10,6 +10,7 @@
 #include "gui/comun/frmMensaje.h"
 #include "gui/formularios/FormularioDatos.h"
 #include "gui/ventana/Arranque.h"
+#include "gui/formularios/frmSensibilidad.h"
 #include "gui/ventana/VentanaPrincipal.h"
 #include "nucleo/model/Formularios.h"
 
@@ -87,6 +88,11 @@ QString HacerCapturas(const QString& carpetaPrograma, const QString& carpetaImag
     if (!Guardar(ventana.FormActual(), imagenes, QString::fromLatin1(d.nombre), error)) {
       return error;
     }
+  }
+
+  ventana.ActivarSensibilidad();
+  if (!Guardar(ventana.ObtenerSensibilidad(), imagenes, QStringLiteral("frmSensibilidad"), error)) {
+    return error;
   }
 
   frmMensaje mensaje(&ventana);

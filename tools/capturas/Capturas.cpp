@@ -2,14 +2,17 @@
 // y guarda la imagen de la ventana con cada formulario a la vista.
 //   dorvelna-capturas <carpeta de salida> [clase 0..3] [formulario...]
 // Los formularios se nombran como en docs/: caracteristicas, fijos1, fijos2, variables,
-// indirectos, resultados, servicio. Sin nombres, todos.
+// indirectos, resultados, servicio, sensibilidad. Sin nombres, todos.
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
 #include <QTextStream>
 #include <map>
 
+#include "gui/comun/Carpetas.h"
 #include "gui/ventana/Arranque.h"
+#include "gui/ventana/VentanaPrincipal.h"
+#include "nucleo/entrada/Formato.h"
 
 using namespace dorvelna;
 
@@ -36,6 +39,7 @@ int main(int argc, char** argv) {
   QStringList pedidos = argumentos.mid(2);
   if (pedidos.isEmpty()) {
     for (const auto& [nombre, f] : formularios) pedidos << nombre;
+    pedidos << QStringLiteral("sensibilidad");
   }
 
   const auto programa = AbrirPrograma({}, false);
@@ -50,11 +54,14 @@ int main(int argc, char** argv) {
   boton->click();
   for (const QString& nombre : pedidos) {
     const auto f = formularios.find(nombre);
-    if (f == formularios.end()) {
+    if (nombre == QLatin1String("sensibilidad")) {
+      ventana.ActivarSensibilidad();
+    } else if (f != formularios.end()) {
+      ventana.ActivarFormulario(f->second);
+    } else {
       error << "Formulario desconocido: " << nombre << "\n";
       return 2;
     }
-    ventana.ActivarFormulario(f->second);
     for (int k = 0; k < 5; ++k) QApplication::processEvents();
     const QString archivo = salida.filePath(QStringLiteral("captura-%1.png").arg(nombre));
     if (!ventana.grab().save(archivo)) {

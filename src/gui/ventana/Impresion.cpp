@@ -10,6 +10,7 @@
 #include "gui/campos/CampoTexto.h"
 #include "gui/comun/Entorno.h"
 #include "gui/formularios/FormularioDatos.h"
+#include "gui/formularios/frmSensibilidad.h"
 #include "nucleo/model/Formularios.h"
 
 namespace dorvelna {
@@ -74,12 +75,13 @@ private:
 };
 
 Impresion::Impresion(Calculo& calculo, const Entorno& entorno, FormularioDe formulario,
-                     FormularioAVista aVista, QObject* padre)
+                     FormularioAVista aVista, AnalisisDeVentana analisis, QObject* padre)
     : QObject(padre),
       calculo_(calculo),
       entorno_(entorno),
       formulario_(std::move(formulario)),
-      aVista_(std::move(aVista)) {
+      aVista_(std::move(aVista)),
+      analisis_(std::move(analisis)) {
   setObjectName(QStringLiteral("Impresion"));
 }
 
@@ -101,12 +103,15 @@ void Impresion::Mandato(const QString& nombre) {
     ImprimirResultados();
   } else if (nombre == QLatin1String("mnuPrintServicio")) {
     ImprimirServicio();
+  } else if (nombre == QLatin1String("mnuPrintSensibilidad")) {
+    ImprimirSensibilidad();
   } else if (nombre == QLatin1String("mnuPrintTodo")) {
     for (const DatosFormulario& d : Formularios()) {
       if (d.entrada) ImprimirFormulario(d.formulario);
     }
     ImprimirResultados();
     ImprimirServicio();
+    ImprimirSensibilidad();
   }
 }
 
@@ -134,6 +139,17 @@ void Impresion::ImprimirServicio() {
   Reentrar(campo, true);
 }
 
+// El análisis se rehace en el momento con el campo en edición ya confirmado; si nunca se ha
+// visto, sus piezas se colocan antes de dibujarlo.
+void Impresion::ImprimirSensibilidad() {
+  Alcance alcance(*this);
+  const QPointer<CampoTexto> campo = Confirmar(false);
+  frmSensibilidad* form = analisis_();
+  form->Actualizar();
+  ImprimirPagina(form->Hoja());
+  Reentrar(campo, false);
+}
+
 CampoTexto* Impresion::CampoActivo(bool deServicio) const {
   FormularioDatos* actual = aVista_();
   if (!actual) return nullptr;
@@ -159,7 +175,7 @@ void Impresion::Reentrar(CampoTexto* campo, bool deServicio) {
 // Se dibuja primero en un QPicture: así la hoja lleva el dibujo y el texto tal cual, nítidos,
 // y no una copia en píxeles de la pantalla (que es lo que hace render() sobre una impresora).
 // Al reproducirlo, el QPicture ya pasa de la resolución de la pantalla a la de la impresora.
-void Impresion::ImprimirPagina(FormularioDatos* form) {
+void Impresion::ImprimirPagina(QWidget* form) {
   if (!form || form->size().isEmpty() || !trabajo_) return;
   QPainter* pintor = trabajo_->NuevaPagina();
   if (!pintor) return;

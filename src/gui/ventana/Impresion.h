@@ -8,11 +8,13 @@
 #include "nucleo/model/Calculo.h"
 
 class QPrinter;
+class QWidget;
 
 namespace dorvelna {
 
 class CampoTexto;
 class FormularioDatos;
+class frmSensibilidad;
 struct Entorno;
 
 // La impresora predeterminada del sistema, sin diálogo; nula si no hay ninguna. Es la de los
@@ -21,6 +23,8 @@ std::unique_ptr<QPrinter> ImpresoraPredeterminada();
 
 // El formulario que está a la vista en la ventana principal.
 using FormularioAVista = std::function<FormularioDatos*()>;
+// El análisis de sensibilidad de la ventana principal, que lo crea si aún no existe.
+using AnalisisDeVentana = std::function<frmSensibilidad*()>;
 
 // El menú "Imprimir" de la ventana principal: cada formulario sale entero, tal como se ve,
 // en una página. Las páginas de un mismo mandato van en un solo trabajo de impresión.
@@ -28,7 +32,7 @@ class Impresion : public QObject {
   Q_OBJECT
 public:
   Impresion(Calculo& calculo, const Entorno& entorno, FormularioDe formulario,
-            FormularioAVista aVista, QObject* padre);
+            FormularioAVista aVista, AnalisisDeVentana analisis, QObject* padre);
   ~Impresion() override;
 
   // Un mandato del menú por su nombre (mnuPrintCaracteristicas, ..., mnuPrintTodo).
@@ -38,6 +42,7 @@ public:
   void ImprimirFormulario(Formulario f);
   void ImprimirResultados();
   void ImprimirServicio();
+  void ImprimirSensibilidad();
 
 private:
   class Trabajo;
@@ -49,12 +54,13 @@ private:
   // Confirma el campo en edición como al salir de él; lo devuelve para volver a entrar.
   CampoTexto* Confirmar(bool deServicio);
   void Reentrar(CampoTexto* campo, bool deServicio);
-  void ImprimirPagina(FormularioDatos* form);
+  void ImprimirPagina(QWidget* form);
 
   Calculo& calculo_;
   const Entorno& entorno_;
   FormularioDe formulario_;
   FormularioAVista aVista_;
+  AnalisisDeVentana analisis_;
   std::unique_ptr<Trabajo> trabajo_;
   int niveles_ = 0;
 };

@@ -12,8 +12,8 @@ namespace dorvelna {
 
 namespace {
 
-constexpr Formulario kSiete[] = {Formulario::Caracteristicas, Formulario::CostesFijos1,
-                                 Formulario::CostesFijos2,    Formulario::CostesVariables,
+constexpr Formulario kSiete[] = {Formulario::Caracteristicas,  Formulario::CostesFijos1,
+                                 Formulario::CostesFijos2,     Formulario::CostesVariables,
                                  Formulario::CostesIndirectos, Formulario::Resultados,
                                  Formulario::Servicio};
 
@@ -21,9 +21,7 @@ Formulario FormularioDeSeccion(Seccion s) { return FormularioDeGrupo(DatosDe(s).
 
 }  // namespace
 
-QString FechaCorta(const QDate& fecha) {
-  return QLocale().toString(fecha, QLocale::ShortFormat);
-}
+QString FechaCorta(const QDate& fecha) { return QLocale().toString(fecha, QLocale::ShortFormat); }
 
 void PantallaQt::MostrarCampo(Grupo g, Columna col, int indice, const Valor& valor) {
   FormularioDatos* form = formulario_(FormularioDeGrupo(g));
@@ -64,8 +62,8 @@ void PantallaQt::PresentarTitulos(const QString& descripcion, const QDate& fecha
     form->FrameS->setTitle(form->FrameS->title() + QStringLiteral(" (") + FechaCorta(fechaS) +
                            QStringLiteral(")"));
     if (f != Formulario::Servicio && form->FrameO) {
-      form->FrameO->setTitle(form->FrameO->title() + QStringLiteral(" (") +
-                             FechaCorta(fechaO) + QStringLiteral(")"));
+      form->FrameO->setTitle(form->FrameO->title() + QStringLiteral(" (") + FechaCorta(fechaO) +
+                             QStringLiteral(")"));
     }
   }
 }
@@ -83,6 +81,7 @@ void PantallaQt::FilasIndirectasVisibles(Columna col, bool visibles) {
 
 void PantallaQt::ResultadosCalculados(Columna col) {
   formulario_(Formulario::Resultados)->ResultadosCalculados(col);
+  if (col == Columna::S && resultadosS_) resultadosS_();
 }
 
 void PantallaQt::ComentarioCambiado(Columna col, const QString& texto) {

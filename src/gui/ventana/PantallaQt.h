@@ -8,7 +8,9 @@ namespace dorvelna {
 // La pantalla del núcleo hecha con los formularios de la ventana principal.
 class PantallaQt : public Pantalla {
 public:
-  explicit PantallaQt(FormularioDe formulario) : formulario_(std::move(formulario)) {}
+  // resultadosS: aviso de que los resultados de la columna S se han vuelto a calcular.
+  explicit PantallaQt(FormularioDe formulario, std::function<void()> resultadosS = {})
+      : formulario_(std::move(formulario)), resultadosS_(std::move(resultadosS)) {}
 
   void MostrarCampo(Grupo g, Columna col, int indice, const Valor& valor) override;
   void VaciarCampo(Grupo g, Columna col, int indice) override;
@@ -24,6 +26,7 @@ public:
 
 private:
   FormularioDe formulario_;
+  std::function<void()> resultadosS_;
 };
 
 // Fecha en el formato corto del idioma del usuario.

@@ -34,6 +34,7 @@ constexpr EntradaMenu kMenus[] = {
     {"mnuIndirectos", "Costes Indirectos", "", "mnuTodosServicios", kConCalculo},
     {"mnuResultados", "Resultados", "", "mnuTodosServicios", kConCalculo},
     {"mnuServicio", "Coste de un servicio concreto", "", "mnuFormularios", kConCalculo},
+    {"mnuSensibilidad", "Análisis de sensibilidad", "", "mnuFormularios", kConCalculo},
 
     {"mnuImprimir", "Imprimir", "", nullptr, kSiempre},
     {"mnuPrintCaracteristicas", "Características Técnicas y de Explotación", "", "mnuImprimir",
@@ -48,6 +49,7 @@ constexpr EntradaMenu kMenus[] = {
     {"mnuPrintIndirectos", "Costes Indirectos", "", "mnuPrintTodosServicios", kConCalculo},
     {"mnuPrintResultados", "Resultados", "", "mnuPrintTodosServicios", kConCalculo},
     {"mnuPrintServicio", "Costes de un servicio concreto", "", "mnuImprimir", kConCalculo},
+    {"mnuPrintSensibilidad", "Análisis de sensibilidad", "", "mnuImprimir", kConCalculo},
     {"mnuPrintTodo", "Todos los formularios", "", "mnuImprimir", kConCalculo},
 
     {"mnuEdit", "Edición", "", nullptr, kSiempre},

@@ -10,16 +10,17 @@
 #include <QShortcut>
 #include <utility>
 
+#include "gui/ayuda/Ayuda.h"
 #include "gui/campos/CampoTexto.h"
+#include "gui/campos/Portapapeles.h"
+#include "gui/comun/Twips.h"
 #include "gui/comun/frmPreguntaGrabar.h"
 #include "gui/formularios/FabricaFormularios.h"
 #include "gui/formularios/FormularioDatos.h"
-#include "gui/ayuda/Ayuda.h"
-#include "gui/campos/Portapapeles.h"
+#include "gui/formularios/frmSensibilidad.h"
 #include "gui/ventana/Impresion.h"
 #include "gui/ventana/PantallaQt.h"
 #include "gui/ventana/Rueda.h"
-#include "gui/comun/Twips.h"
 
 namespace dorvelna {
 
@@ -27,7 +28,8 @@ VentanaPrincipal::VentanaPrincipal(Entorno entorno, QWidget* padre)
     : QMainWindow(padre),
       entorno_(std::move(entorno)),
       pantalla_(
-          std::make_unique<PantallaQt>([this](Formulario f) { return ObtenerFormulario(f); })) {
+          std::make_unique<PantallaQt>([this](Formulario f) { return ObtenerFormulario(f); },
+                                       [this] { ResultadosSCambiados(); })) {
   setObjectName(QStringLiteral("frmMain"));
   estado_.calculo.PonerPantalla(pantalla_.get());
 
@@ -41,7 +43,7 @@ VentanaPrincipal::VentanaPrincipal(Entorno entorno, QWidget* padre)
   // El menú "Imprimir" pide sus mandatos por imprimirPedido.
   auto* impresion = new Impresion(
       estado_.calculo, entorno_, [this](Formulario f) { return ObtenerFormulario(f); },
-      [this] { return FormActual(); }, this);
+      [this] { return FormActual(); }, [this] { return ObtenerSensibilidad(); }, this);
   connect(this, &VentanaPrincipal::imprimirPedido, impresion, &Impresion::Mandato);
   // Los mandatos de ayuda abren su archivo en una ventana de ayuda de esta ventana.
   connect(this, &VentanaPrincipal::ayudaPedida, this, [this](const QString& mandato) {
@@ -82,6 +84,7 @@ void VentanaPrincipal::CrearMenus() {
       {QStringLiteral("mnuIndirectos"), irA(Formulario::CostesIndirectos)},
       {QStringLiteral("mnuResultados"), irA(Formulario::Resultados)},
       {QStringLiteral("mnuServicio"), irA(Formulario::Servicio)},
+      {QStringLiteral("mnuSensibilidad"), [this] { ActivarSensibilidad(); }},
       {QStringLiteral("mnuEditCut"), [] { Cortar(); }},
       {QStringLiteral("mnuEditCopy"), [] { Copiar(); }},
       {QStringLiteral("mnuEditPaste"), [] { Pegar(); }},
@@ -184,6 +187,10 @@ void VentanaPrincipal::ColocarTiras() {
     derecha -= grosor;
   }
   area_->setGeometry(0, arriba, std::max(0, derecha), std::max(0, abajo - arriba));
+  if (sensibilidad_ && sensibilidad_->isVisible()) {
+    const int margen = TwipsAPixeles(180);
+    sensibilidad_->setGeometry(area_->rect().adjusted(margen, margen, -margen, -margen));
+  }
   picV_->ColocarBarra(picV_->height());
   picH_->ColocarBarra(std::max(0, picH_->width() - (picV_->isVisible() ? picV_->width() : 0)));
 }
@@ -275,6 +282,11 @@ void VentanaPrincipal::CerrarPatillas() {
   QuitarRueda(formActual_);
   formActual_ = nullptr;
   estado_.calculo.InicializarDatos();
+  if (sensibilidad_) {
+    sensibilidad_->hide();
+    sensibilidad_->deleteLater();
+    sensibilidad_ = nullptr;
+  }
   for (auto& form : formularios_) {
     if (form) {
       form->hide();
@@ -299,12 +311,18 @@ void VentanaPrincipal::DesactivarFormulario() {
     PosicionH = hscroll_->value();
   }
   if (formActual_) formActual_->hide();
+  if (sensibilidad_) sensibilidad_->hide();
 }
 
 void VentanaPrincipal::ActivarFormulario(dorvelna::Formulario f) {
   if (!patillas_->isVisible()) return;
   DesactivarFormulario();
   patillas_->Marcar(f);
+  if (!picV_->isVisible()) {
+    picV_->show();
+    picH_->show();
+    ColocarTiras();
+  }
   FormularioDatos* form = ObtenerFormulario(f);
   PintarFondo(form, area_->palette().color(QPalette::Window));
   PintarFondo(form->Frame1, patillas_->ColorActivo());
@@ -317,7 +335,42 @@ void VentanaPrincipal::ActivarFormulario(dorvelna::Formulario f) {
   DevolverFoco();
 }
 
+frmSensibilidad* VentanaPrincipal::ObtenerSensibilidad() {
+  if (!sensibilidad_) {
+    sensibilidad_ = new frmSensibilidad(estado_.calculo, area_);
+    sensibilidad_->hide();
+    sensibilidad_->resize(TwipsAPixeles(11595), TwipsAPixeles(9000));
+  }
+  return sensibilidad_;
+}
+
+// Ocupa el área de trabajo entera y se desplaza con sus propias barras: las tiras de
+// desplazamiento, que mueven los formularios de datos, se apartan mientras está a la vista.
+void VentanaPrincipal::ActivarSensibilidad() {
+  if (!patillas_->isVisible()) return;
+  DesactivarFormulario();
+  formActual_ = nullptr;
+  frmSensibilidad* form = ObtenerSensibilidad();
+  form->Actualizar();
+  PintarFondo(form->Frame1, patillas_->ColorActivo());
+  form->show();
+  form->raise();
+  picV_->hide();
+  picH_->hide();
+  ColocarTiras();
+  DevolverFoco();
+}
+
+void VentanaPrincipal::ResultadosSCambiados() {
+  if (sensibilidad_) sensibilidad_->PedirActualizacion();
+}
+
 void VentanaPrincipal::DevolverFoco() {
+  if (sensibilidad_ && sensibilidad_->isVisible()) {
+    QWidget* control = sensibilidad_->focusWidget();
+    (control ? control : sensibilidad_->cmbVariacion)->setFocus(Qt::OtherFocusReason);
+    return;
+  }
   if (!formActual_) return;
   if (QWidget* control = formActual_->ControlActivo()) control->setFocus(Qt::OtherFocusReason);
 }
@@ -334,7 +387,8 @@ bool VentanaPrincipal::eventFilter(QObject* objeto, QEvent* e) {
     return true;
   }
   // Las tiras y las barras nunca se quedan con el foco; las teclas de página sí desplazan.
-  if (e->type() == QEvent::FocusIn && formActual_) {
+  if (e->type() == QEvent::FocusIn &&
+      (formActual_ || (sensibilidad_ && sensibilidad_->isVisible()))) {
     DevolverFoco();
     return false;
   }

@@ -17,6 +17,7 @@ namespace dorvelna {
 
 class CampoTexto;
 class FormularioDatos;
+class frmSensibilidad;
 class PantallaQt;
 
 // frmMain: la ventana del programa, con sus menús, la tira de patillas, las dos tiras de
@@ -47,6 +48,11 @@ public:
   void CargarPatillas();
   void CerrarPatillas();
   void ActivarFormulario(dorvelna::Formulario f);
+  // El análisis de sensibilidad no es un formulario de datos: ocupa el área de trabajo entera
+  // y se rehace cuando cambian los resultados de la columna S.
+  frmSensibilidad* ObtenerSensibilidad();
+  void ActivarSensibilidad();
+  void ResultadosSCambiados();
 
   // La vista sigue al foco, a las teclas de página y a la rueda (twips).
   void MoverScrollV(FormularioDatos* objeto);
@@ -123,6 +129,7 @@ private:
   std::unique_ptr<MenusVentana> menus_;
   std::array<QPointer<FormularioDatos>, 7> formularios_;
   QPointer<FormularioDatos> formActual_;
+  QPointer<frmSensibilidad> sensibilidad_;
   QWidget* central_ = nullptr;
   QWidget* area_ = nullptr;
   TiraPatillas* patillas_ = nullptr;
