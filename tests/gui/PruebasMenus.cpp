@@ -43,8 +43,8 @@ TEST(TablaMenus, CadaPadreEsUnMenuAnteriorYLosNombresNoSeRepiten) {
     const EstadosMenu& s = e.estados;
     if (!EsSeparador(e)) cambian += !(s.sinCalculo && s.conCalculo && s.dialogoNuevo);
   }
-  EXPECT_EQ(nombres.size(), 38);
-  EXPECT_EQ(cambian, 25);
+  EXPECT_EQ(nombres.size(), 41);
+  EXPECT_EQ(cambian, 27);
   EXPECT_EQ(AccionesBajo("mnuImprimir").size(), 8);
   EXPECT_EQ(AccionesBajo("mnuFormularios").size(), 7);
 }
@@ -105,7 +105,7 @@ TEST_F(PruebaMenus, CadaSituacionDejaElegirLoQueDiceLaTabla) {
   }
   AbrirClase(1);
   ASSERT_TRUE(QTest::qWaitFor([this] { return ventana->Patillas()->isVisible(); }, 3000));
-  EXPECT_EQ(Habilitadas(SituacionMenus::ConCalculo), 34);
+  EXPECT_EQ(Habilitadas(SituacionMenus::ConCalculo), 36);
   QTest::mouseClick(Hijo<QPushButton>(QStringLiteral("cmbCerrar")), Qt::LeftButton);
   EXPECT_EQ(Habilitadas(SituacionMenus::SinCalculo), 13);
 }

@@ -6,6 +6,7 @@
 
 #include "nucleo/model/Calculo.h"
 
+class QPagedPaintDevice;
 class QPrinter;
 
 namespace dorvelna {
@@ -31,6 +32,10 @@ public:
   // Un mandato del menú por su nombre (mnuPrintCaracteristicas, ..., mnuPrintTodo).
   void Mandato(const QString& nombre);
 
+  // Lo mismo que "Todos los formularios", pero en `hoja` (un PDF) en vez de en la impresora
+  // y cada formulario a lo ancho de la página. Vacío si salió bien; si no, el motivo.
+  QString ImprimirTodoEn(QPagedPaintDevice& hoja);
+
   // f es uno de los cinco formularios de entrada.
   void ImprimirFormulario(Formulario f);
   void ImprimirResultados();
@@ -51,6 +56,8 @@ private:
   VentanaPrincipal& ventana_;
   std::unique_ptr<Trabajo> trabajo_;
   int niveles_ = 0;
+  QPagedPaintDevice* destino_ = nullptr;  // sólo mientras dura ImprimirTodoEn
+  QString motivo_;
 };
 
 }  // namespace dorvelna

@@ -16,6 +16,7 @@
 #include "gui/formularios/FabricaFormularios.h"
 #include "gui/formularios/FormularioDatos.h"
 #include "gui/ayuda/Ayuda.h"
+#include "gui/ventana/Exportacion.h"
 #include "gui/ventana/Globales.h"
 #include "gui/ventana/Impresion.h"
 #include "gui/ventana/PantallaQt.h"
@@ -71,6 +72,14 @@ void VentanaPrincipal::CrearMenus() {
       {QStringLiteral("mnuFileOpen"), [this] { AbrirDialogoArchivo(QStringLiteral("abrir")); }},
       {QStringLiteral("mnuFileSave"), [this] { GrabarArchivo(); }},
       {QStringLiteral("mnuFileSaveAs"), [this] { AbrirDialogoArchivo(QStringLiteral("grabar")); }},
+      {QStringLiteral("mnuExportarPdf"),
+       [this, impresion = findChild<Impresion*>()] {
+         MandatoExportarPdf(this, calculo_, NombreArchivo, [impresion](QPagedPaintDevice& hoja) {
+           return impresion->ImprimirTodoEn(hoja);
+         });
+       }},
+      {QStringLiteral("mnuExportarHoja"),
+       [this] { MandatoExportarHoja(this, calculo_, NombreArchivo); }},
       {QStringLiteral("mnuCaracteristicas"), irA(Formulario::Caracteristicas)},
       {QStringLiteral("mnuFijos1"), irA(Formulario::CostesFijos1)},
       {QStringLiteral("mnuFijos2"), irA(Formulario::CostesFijos2)},
