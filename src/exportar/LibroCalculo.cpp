@@ -27,8 +27,16 @@ void Celda(HojaXlsx& hoja, int fila, int columna, Grupo g, int i, const Valor& v
   }
 }
 
-// Los nombres de hoja no pasan de 31 caracteres.
-QString NombreHoja(Formulario f) { return RotuloFormulario(f).left(31).trimmed(); }
+// Los nombres de hoja no pasan de 31 caracteres: el rótulo se corta en la última palabra
+// que cabe entera.
+QString NombreHoja(Formulario f) {
+  QString nombre = RotuloFormulario(f);
+  if (nombre.size() <= 31) return nombre;
+  nombre.truncate(32);
+  nombre.truncate(nombre.lastIndexOf(QLatin1Char(' ')));
+  while (nombre.endsWith(QLatin1Char(',')) || nombre.endsWith(QLatin1Char(' '))) nombre.chop(1);
+  return nombre;
+}
 
 void HojaResultados(LibroXlsx& libro, const Calculo& calculo) {
   HojaXlsx& hoja = libro.Hoja(QStringLiteral("Resultados"));
