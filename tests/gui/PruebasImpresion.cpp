@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QJsonArray>
 #include <QLabel>
 #include <QPrinter>
 #include <QProcess>
@@ -16,6 +17,7 @@
 #include "Modales.h"
 #include "VentanaPrueba.h"
 #include "comun/DispositivoQueFalla.h"
+#include "comun/LeerXlsx.h"
 #include "gui/campos/CampoTexto.h"
 #include "gui/comun/Carpetas.h"
 #include "gui/comun/frmMensaje.h"
@@ -376,6 +378,23 @@ TEST_F(PruebasImpresion, UnaExportacionQueFallaNoDejaNadaYDiceElMotivo) {
   EXPECT_TRUE(mensajes[0].startsWith(QStringLiteral("Error|"))) << mensajes[0].toStdString();
   EXPECT_EQ(QDir(carpeta_.path()).entryList(QDir::Files | QDir::Hidden),
             QStringList{QStringLiteral("viejo.pdf")});
+}
+
+TEST_F(PruebasImpresion, ExportarAHojaDeCalculoGrabaElCalculoDeLaVentana) {
+  QString propuesta;
+  MandatoExportarHoja(ventana.get(), calculo, QStringLiteral("/x/flota.dvn"),
+                      [&](QWidget*, const QString& nombre) {
+                        propuesta = nombre;
+                        return carpeta_.filePath(QStringLiteral("libro"));
+                      });
+  EXPECT_EQ(propuesta, QDir(CarpetaCalculos()).filePath(QStringLiteral("flota.xlsx")));
+  const QJsonObject libro = pruebas::LeerXlsx(carpeta_.filePath(QStringLiteral("libro.xlsx")));
+  const QJsonArray hojas = libro[QStringLiteral("hojas")].toArray();
+  ASSERT_EQ(hojas.size(), 7);
+  const QJsonArray fila9 = hojas[1].toObject()[QStringLiteral("filas")].toArray()[9].toArray();
+  EXPECT_DOUBLE_EQ(fila9[2].toObject()[QStringLiteral("valor")].toDouble(),
+                   *calculo.ValoresS(Grupo::C, 9).ComoNumero());
+  EXPECT_EQ(trabajos_, 0);
 }
 
 }  // namespace
