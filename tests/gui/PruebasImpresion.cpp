@@ -2,8 +2,11 @@
 // pdftoppm (poppler-utils).
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QJsonArray>
 #include <QLabel>
 #include <QPrinter>
 #include <QProcess>
@@ -13,9 +16,14 @@
 
 #include "Modales.h"
 #include "VentanaPrueba.h"
+#include "comun/DispositivoQueFalla.h"
+#include "comun/LeerXlsx.h"
 #include "gui/campos/CampoTexto.h"
+#include "gui/comun/Carpetas.h"
+#include "gui/comun/frmMensaje.h"
 #include "gui/formularios/FormularioDatos.h"
 #include "gui/formularios/Tarta.h"
+#include "gui/ventana/Exportacion.h"
 #include "gui/ventana/Impresion.h"
 
 namespace dorvelna {
@@ -114,6 +122,13 @@ protected:
     QTest::keyClick(campo, Qt::Key_Delete);
     QTest::keyClicks(campo, texto);
     return campo;
+  }
+
+  // Los siete formularios por el camino de la impresión, a otra hoja.
+  DibujarHojas Dibujar() {
+    auto* impresion = ventana->findChild<Impresion*>();
+    EXPECT_NE(impresion, nullptr);
+    return [impresion](QPagedPaintDevice& hoja) { return impresion->ImprimirTodoEn(hoja); };
   }
 
   QString Titulo(Formulario f) {
@@ -251,22 +266,150 @@ TEST_F(PruebasImpresion, ConElFocoEnUnBotonDeOpcionNoSeConfirmaNada) {
   }
 }
 
-TEST_F(PruebasImpresion, SinImpresoraNoPasaNadaPeroElCampoSeConfirma) {
+// El aviso de un trabajo que no sale: en frmMensaje, con el título "Imprimir", el motivo y
+// cómo guardar los formularios en PDF, en párrafos separados por una línea en blanco.
+void EsperarAviso(const QString& motivo, bool& visto) {
+  visto = false;
+  ResponderModal(
+      QStringLiteral("frmMensaje"), QStringLiteral("cmbAceptar"), [motivo, &visto](QWidget* d) {
+        visto = true;
+        auto* texto = d->findChild<QLabel*>(QStringLiteral("lblMensaje"));
+        ASSERT_NE(texto, nullptr);
+        EXPECT_EQ(d->windowTitle(), QStringLiteral("Imprimir"));
+        EXPECT_EQ(texto->text(), motivo + QStringLiteral("\n\nPuede guardar los formularios en PDF "
+                                                         "con «Archivo → Exportar a PDF...»."));
+      });
+}
+
+TEST_F(PruebasImpresion, SinImpresoraSeAvisaUnaVezYElCampoSeConfirma) {
   hayImpresora_ = false;
   CampoTexto* km = Teclear(QStringLiteral("TextSC(9)"), QStringLiteral("250000"));
   ASSERT_NE(km, nullptr);
-  {
-    GuardiaModal guardia;
-    Imprimir("mnuPrintTodo");
-    EXPECT_FALSE(guardia.Disparada());
-  }
-  // Se pidió la impresora una vez, no había, y las siete hojas se saltaron sin aviso.
+  int avisos = 0;
+  ventana->EntornoPrograma().mensajes = ([&](const QString& texto, const QString& titulo) {
+    ++avisos;
+    EXPECT_EQ(titulo, QStringLiteral("Imprimir"));
+    EXPECT_TRUE(
+        texto.startsWith(QStringLiteral("No hay ninguna impresora predeterminada.\r\n\r\n")))
+        << texto.toStdString();
+    return true;
+  });
+  Imprimir("mnuPrintTodo");
+  ventana->EntornoPrograma().mensajes = {};
+  // Se pidió la impresora una vez, no había, y las siete hojas dan un solo aviso.
   EXPECT_EQ(trabajos_, 1);
+  EXPECT_EQ(avisos, 1);
   EXPECT_FALSE(QFile::exists(pdf_));
   EXPECT_EQ(Datos().ValoresS(Grupo::C, 9).ComoNumero().value_or(-1), 250000.0);
   EXPECT_TRUE(km->EnEdicion());
   EXPECT_EQ(km->text(), QStringLiteral("250000"));
+
+  // Y en el cuadro de mensajes de verdad.
+  bool visto = false;
+  EsperarAviso(QStringLiteral("No hay ninguna impresora predeterminada."), visto);
+  Imprimir("mnuPrintServicio");
+  EXPECT_TRUE(visto);
   EXPECT_TRUE(ventana->isVisible());
+}
+
+TEST_F(PruebasImpresion, UnTrabajoQueNoSePuedeAbrirSeAvisa) {
+  pdf_ = carpeta_.filePath(QStringLiteral("no/existe/hojas.pdf"));
+  bool visto = false;
+  EsperarAviso(QStringLiteral("No se ha podido imprimir."), visto);
+  Imprimir("mnuPrintCaracteristicas");
+  EXPECT_TRUE(visto);
+  EXPECT_EQ(trabajos_, 1);
+  EXPECT_FALSE(QFile::exists(pdf_));
+}
+
+// Exportar a PDF va por el mismo camino que imprimir, pero a un archivo y sin impresora.
+TEST_F(PruebasImpresion, ExportarAPdfSonLasSieteHojasA4ConElValorTecleado) {
+  CampoTexto* km = Teclear(QStringLiteral("TextSC(9)"), QStringLiteral("123456"));
+  ASSERT_NE(km, nullptr);
+  const QString clase = Datos().ValoresS(Grupo::C, 1).Texto().trimmed();
+  QString propuesta;
+  MandatoExportarPdf(ventana.get(), Datos(), QString(), Dibujar(), ventana->EntornoPrograma(),
+                     [&](QWidget*, const QString& nombre) {
+                       propuesta = nombre;
+                       return carpeta_.filePath(QStringLiteral("exportado"));
+                     });
+  EXPECT_EQ(propuesta, QDir(CarpetaCalculos(ventana->EntornoPrograma())).filePath(clase + QStringLiteral(".pdf")));
+  EXPECT_EQ(NombrePropuesto(Datos(), QStringLiteral("/x/flota.dvn"), QStringLiteral(".pdf"),
+                            ventana->EntornoPrograma()),
+            QDir(CarpetaCalculos(ventana->EntornoPrograma())).filePath(QStringLiteral("flota.pdf")));
+  const QString pdf = carpeta_.filePath(QStringLiteral("exportado.pdf"));
+  EXPECT_EQ(trabajos_, 0);
+  // Las siete hojas de los formularios y, la última, el análisis de sensibilidad.
+  ASSERT_EQ(ContarPaginas(pdf), 8);
+  for (int k = 0; k < 7; ++k) {
+    EXPECT_TRUE(TextoPagina(pdf, k + 1).startsWith(Titulo(kOrden[k]))) << "hoja " << k + 1;
+  }
+  EXPECT_TRUE(TextoPagina(pdf, 1).contains(QStringLiteral("123.456")));
+  EXPECT_TRUE(km->EnEdicion());
+  const QString info = Ejecutar(
+      QFileInfo(QStringLiteral(DORVELNA_PDFTOTEXT)).dir().filePath(QStringLiteral("pdfinfo")),
+      {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf});
+  EXPECT_TRUE(info.contains(QStringLiteral("Dorvelna — ") + clase)) << info.toStdString();
+  EXPECT_TRUE(info.contains(QStringLiteral("(A4)"))) << info.toStdString();
+  // A lo ancho de la hoja: el dibujo llega casi al margen derecho (10 mm de 210).
+  const QImage hoja = ImagenPagina(pdf, 1, carpeta_.path());
+  ASSERT_FALSE(hoja.isNull());
+  int derecha = 0;
+  for (int y = 0; y < hoja.height(); ++y) {
+    for (int x = hoja.width() - 1; x > derecha; --x) {
+      if (hoja.pixelColor(x, y) != Qt::white) derecha = x;
+    }
+  }
+  EXPECT_GT(derecha, hoja.width() * 0.9);
+}
+
+TEST_F(PruebasImpresion, UnaExportacionQueFallaNoDejaNadaYDiceElMotivo) {
+  const QString pdf = carpeta_.filePath(QStringLiteral("viejo.pdf"));
+  {
+    QFile viejo(pdf);
+    ASSERT_TRUE(viejo.open(QIODevice::WriteOnly));
+    viejo.write("anterior");
+  }
+  for (qint64 n : {qint64(0), qint64(5000)}) {
+    const auto fallo = ExportarPdf(Datos(), Dibujar(), pdf, [n](QIODevice& temporal) {
+      return std::make_unique<pruebas::DispositivoQueFalla>(temporal, n);
+    });
+    ASSERT_TRUE(fallo.has_value()) << n;
+    EXPECT_TRUE(fallo->startsWith(QStringLiteral("No se pudo escribir el archivo"))) << n;
+    QFile viejo(pdf);
+    ASSERT_TRUE(viejo.open(QIODevice::ReadOnly));
+    EXPECT_EQ(viejo.readAll(), QByteArray("anterior")) << n;
+  }
+  QStringList mensajes;
+  ventana->EntornoPrograma().mensajes = ([&](const QString& texto, const QString& titulo) {
+    mensajes << titulo + QLatin1Char('|') + texto;
+    return true;
+  });
+  MandatoExportarPdf(ventana.get(), Datos(), QString(), Dibujar(), ventana->EntornoPrograma(), [&](QWidget*, const QString&) {
+    return carpeta_.filePath(QStringLiteral("no/existe/hojas.pdf"));
+  });
+  ventana->EntornoPrograma().mensajes = {};
+  ASSERT_EQ(mensajes.size(), 1);
+  EXPECT_TRUE(mensajes[0].startsWith(QStringLiteral("Error|"))) << mensajes[0].toStdString();
+  EXPECT_EQ(QDir(carpeta_.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList{QStringLiteral("viejo.pdf")});
+}
+
+TEST_F(PruebasImpresion, ExportarAHojaDeCalculoGrabaElCalculoDeLaVentana) {
+  QString propuesta;
+  MandatoExportarHoja(ventana.get(), Datos(), QStringLiteral("/x/flota.dvn"), ventana->EntornoPrograma(),
+                      [&](QWidget*, const QString& nombre) {
+                        propuesta = nombre;
+                        return carpeta_.filePath(QStringLiteral("libro"));
+                      });
+  EXPECT_EQ(propuesta, QDir(CarpetaCalculos(ventana->EntornoPrograma())).filePath(QStringLiteral("flota.xlsx")));
+  const QJsonObject libro = pruebas::LeerXlsx(carpeta_.filePath(QStringLiteral("libro.xlsx")));
+  const QJsonArray hojas = libro[QStringLiteral("hojas")].toArray();
+  ASSERT_EQ(hojas.size(), 7);
+  const QJsonArray fila9 = hojas[1].toObject()[QStringLiteral("filas")].toArray()[9].toArray();
+  EXPECT_DOUBLE_EQ(fila9[2].toObject()[QStringLiteral("valor")].toDouble(),
+                   *Datos().ValoresS(Grupo::C, 9).ComoNumero());
+  EXPECT_EQ(trabajos_, 0);
 }
 
 }  // namespace

@@ -43,8 +43,8 @@ TEST(TablaMenus, CadaPadreEsUnMenuAnteriorYLosNombresNoSeRepiten) {
     const EstadosMenu& s = e.estados;
     if (!EsSeparador(e)) cambian += !(s.sinCalculo && s.conCalculo && s.dialogoNuevo);
   }
-  EXPECT_EQ(nombres.size(), 40);
-  EXPECT_EQ(cambian, 27);
+  EXPECT_EQ(nombres.size(), 43);
+  EXPECT_EQ(cambian, 29);
   EXPECT_EQ(AccionesBajo("mnuImprimir").size(), 9);
   EXPECT_EQ(AccionesBajo("mnuFormularios").size(), 8);
 }
@@ -105,7 +105,7 @@ TEST_F(PruebaMenus, CadaSituacionDejaElegirLoQueDiceLaTabla) {
   }
   AbrirClase(1);
   ASSERT_TRUE(QTest::qWaitFor([this] { return ventana->Patillas()->isVisible(); }, 3000));
-  EXPECT_EQ(Habilitadas(SituacionMenus::ConCalculo), 36);
+  EXPECT_EQ(Habilitadas(SituacionMenus::ConCalculo), 38);
   QTest::mouseClick(Hijo<QPushButton>(QStringLiteral("cmbCerrar")), Qt::LeftButton);
   EXPECT_EQ(Habilitadas(SituacionMenus::SinCalculo), 13);
 }

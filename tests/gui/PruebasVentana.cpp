@@ -68,6 +68,7 @@ protected:
 const std::pair<const char*, const char*> kMenus[] = {
     {"mnuCalculo", "+++"}, {"mnuNuevo", "+--"}, {"mnuCerrar", "-+-"}, {"mnuFileExit", "+++"},
     {"mnuFile", "+++"}, {"mnuFileOpen", "+--"}, {"mnuFileSave", "-+-"}, {"mnuFileSaveAs", "-+-"},
+    {"mnuExportarPdf", "-+-"}, {"mnuExportarHoja", "-+-"},
     {"mnuFormularios", "+++"}, {"mnuCaracteristicas", "-+-"}, {"mnuTodosServicios", "-+-"},
     {"mnuFijos1", "-+-"}, {"mnuFijos2", "-+-"}, {"mnuVariables", "-+-"},
     {"mnuIndirectos", "-+-"}, {"mnuResultados", "-+-"}, {"mnuServicio", "-+-"},

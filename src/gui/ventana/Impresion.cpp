@@ -6,9 +6,11 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <algorithm>
+#include <utility>
 
 #include "gui/campos/CampoTexto.h"
 #include "gui/comun/Entorno.h"
+#include "gui/comun/frmMensaje.h"
 #include "gui/formularios/FormularioDatos.h"
 #include "gui/formularios/frmSensibilidad.h"
 #include "nucleo/model/Formularios.h"
@@ -26,33 +28,58 @@ std::unique_ptr<QPrinter> ImpresoraPredeterminada() {
   return std::make_unique<QPrinter>(predeterminada, QPrinter::HighResolution);
 }
 
-// Un trabajo de impresión: la impresora se pide al llegar la primera página. Sin impresora,
-// o si no se deja abrir, las páginas se saltan sin decir nada.
+// Un trabajo de impresión: la impresora se pide al llegar la primera página. Si no la hay,
+// o no se deja abrir o falla a mitad, las páginas que quedan se saltan y al cerrar el
+// trabajo se dice por qué: imprimir nunca falla en silencio.
 class Impresion::Trabajo {
 public:
-  explicit Trabajo(const FabricaImpresora& fabrica) : fabrica_(fabrica) {}
+  Trabajo(const FabricaImpresora& fabrica, QPagedPaintDevice* destino)
+      : fabrica_(fabrica), hoja_(destino) {}
   ~Trabajo() {
     if (pintor_.isActive()) pintor_.end();
   }
 
   QPainter* NuevaPagina() {
-    if (fallido_) return nullptr;
+    if (!motivo_.isEmpty()) return nullptr;
     if (!pintor_.isActive()) {
-      impresora_ = fabrica_ ? fabrica_() : ImpresoraPredeterminada();
-      if (!impresora_ || !impresora_->isValid() || !pintor_.begin(impresora_.get())) {
-        fallido_ = true;
+      if (!hoja_) {
+        impresora_ = fabrica_ ? fabrica_() : ImpresoraPredeterminada();
+        if (!impresora_) {
+          motivo_ = QStringLiteral("No hay ninguna impresora predeterminada.");
+          return nullptr;
+        }
+        if (impresora_->isValid()) hoja_ = impresora_.get();
+      }
+      if (!hoja_ || !pintor_.begin(hoja_)) {
+        motivo_ = NoSeHaPodido();
         return nullptr;
       }
       return &pintor_;
     }
-    return impresora_->newPage() ? &pintor_ : nullptr;
+    if (hoja_->newPage()) return &pintor_;
+    motivo_ = NoSeHaPodido();
+    return nullptr;
+  }
+
+  // Termina el trabajo; vacío si todo fue bien, o el motivo por el que no salió.
+  QString Cerrar() {
+    if (pintor_.isActive() && !pintor_.end() && motivo_.isEmpty()) motivo_ = NoSeHaPodido();
+    return motivo_;
   }
 
 private:
   const FabricaImpresora& fabrica_;
+  QString NoSeHaPodido() const {
+    const QString nombre = impresora_ ? impresora_->printerName() : QString();
+    return nombre.isEmpty()
+               ? QStringLiteral("No se ha podido imprimir.")
+               : QStringLiteral("No se ha podido imprimir en ") + nombre + QStringLiteral(".");
+  }
+
   std::unique_ptr<QPrinter> impresora_;
+  QPagedPaintDevice* hoja_;
   QPainter pintor_;
-  bool fallido_ = false;
+  QString motivo_;
 };
 
 // Mientras dura un mandato (o una operación suelta) hay un trabajo abierto; el más externo
@@ -61,11 +88,22 @@ class Impresion::Alcance {
 public:
   explicit Alcance(Impresion& impresion) : impresion_(impresion) {
     if (impresion_.niveles_++ == 0) {
-      impresion_.trabajo_ = std::make_unique<Trabajo>(impresion_.entorno_.impresora);
+      impresion_.trabajo_ =
+          std::make_unique<Trabajo>(impresion_.entorno_.impresora, impresion_.destino_);
     }
   }
   ~Alcance() {
-    if (--impresion_.niveles_ == 0) impresion_.trabajo_.reset();
+    if (--impresion_.niveles_ != 0) return;
+    const QString motivo = impresion_.trabajo_->Cerrar();
+    impresion_.trabajo_.reset();
+    if (impresion_.destino_) {
+      impresion_.motivo_ = motivo;
+    } else if (!motivo.isEmpty()) {
+      MostrarMensaje(motivo + QStringLiteral("\r\n\r\nPuede guardar los formularios en PDF con "
+                                             "«Archivo → Exportar a PDF...»."),
+                     QStringLiteral("Imprimir"), qobject_cast<QWidget*>(impresion_.parent()),
+                     impresion_.entorno_);
+    }
   }
   Alcance(const Alcance&) = delete;
   Alcance& operator=(const Alcance&) = delete;
@@ -113,6 +151,13 @@ void Impresion::Mandato(const QString& nombre) {
     ImprimirServicio();
     ImprimirSensibilidad();
   }
+}
+
+QString Impresion::ImprimirTodoEn(QPagedPaintDevice& hoja) {
+  destino_ = &hoja;
+  Mandato(QStringLiteral("mnuPrintTodo"));
+  destino_ = nullptr;
+  return std::exchange(motivo_, QString());
 }
 
 void Impresion::ImprimirFormulario(Formulario f) {
@@ -186,7 +231,9 @@ void Impresion::ImprimirPagina(QWidget* form) {
   const QPaintDevice* hoja = pintor->device();
   const double ancho = form->width() * double(hoja->logicalDpiX()) / dibujo.logicalDpiX();
   const double alto = form->height() * double(hoja->logicalDpiY()) / dibujo.logicalDpiY();
-  const double escala = std::min({1.0, hoja->width() / ancho, hoja->height() / alto});
+  // En la impresora, a su tamaño si cabe; en un PDF, siempre a lo ancho de la página.
+  const double escala = std::min(
+      {destino_ ? hoja->width() / ancho : 1.0, hoja->width() / ancho, hoja->height() / alto});
   pintor->save();
   pintor->scale(escala, escala);
   pintor->drawPicture(0, 0, dibujo);

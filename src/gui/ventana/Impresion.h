@@ -7,6 +7,7 @@
 #include "gui/formularios/FabricaFormularios.h"
 #include "nucleo/model/Calculo.h"
 
+class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
 
@@ -38,6 +39,10 @@ public:
   // Un mandato del menú por su nombre (mnuPrintCaracteristicas, ..., mnuPrintTodo).
   void Mandato(const QString& nombre);
 
+  // Lo mismo que "Todos los formularios", pero en `hoja` (un PDF) en vez de en la impresora
+  // y cada formulario a lo ancho de la página. Vacío si salió bien; si no, el motivo.
+  QString ImprimirTodoEn(QPagedPaintDevice& hoja);
+
   // f es uno de los cinco formularios de entrada.
   void ImprimirFormulario(Formulario f);
   void ImprimirResultados();
@@ -63,6 +68,8 @@ private:
   AnalisisDeVentana analisis_;
   std::unique_ptr<Trabajo> trabajo_;
   int niveles_ = 0;
+  QPagedPaintDevice* destino_ = nullptr;  // sólo mientras dura ImprimirTodoEn
+  QString motivo_;
 };
 
 }  // namespace dorvelna

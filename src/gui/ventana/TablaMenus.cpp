@@ -21,6 +21,9 @@ constexpr EntradaMenu kMenus[] = {
     {"mnuFileOpen", "Abrir ...", "", "mnuFile", kSinCalculo},
     {"mnuFileSave", "Guardar ...", "", "mnuFile", kConCalculo},
     {"mnuFileSaveAs", "Guardar como...", "", "mnuFile", kConCalculo},
+    {"mnuExportarBar", "-", "", "mnuFile", kSiempre},
+    {"mnuExportarPdf", "Exportar a PDF...", "", "mnuFile", kConCalculo},
+    {"mnuExportarHoja", "Exportar a hoja de cálculo...", "", "mnuFile", kConCalculo},
 
     {"mnuFormularios", "Formularios", "", nullptr, kSiempre},
     {"mnuCaracteristicas", "Características Técnicas y de Explotación", "", "mnuFormularios",

@@ -18,6 +18,7 @@
 #include "gui/formularios/FabricaFormularios.h"
 #include "gui/formularios/FormularioDatos.h"
 #include "gui/formularios/frmSensibilidad.h"
+#include "gui/ventana/Exportacion.h"
 #include "gui/ventana/Impresion.h"
 #include "gui/ventana/PantallaQt.h"
 #include "gui/ventana/Rueda.h"
@@ -77,6 +78,15 @@ void VentanaPrincipal::CrearMenus() {
       {QStringLiteral("mnuFileOpen"), [this] { AbrirDialogoArchivo(QStringLiteral("abrir")); }},
       {QStringLiteral("mnuFileSave"), [this] { GrabarArchivo(); }},
       {QStringLiteral("mnuFileSaveAs"), [this] { AbrirDialogoArchivo(QStringLiteral("grabar")); }},
+      {QStringLiteral("mnuExportarPdf"),
+       [this, impresion = findChild<Impresion*>()] {
+         MandatoExportarPdf(
+             this, estado_.calculo, estado_.NombreArchivo,
+             [impresion](QPagedPaintDevice& hoja) { return impresion->ImprimirTodoEn(hoja); },
+             entorno_);
+       }},
+      {QStringLiteral("mnuExportarHoja"),
+       [this] { MandatoExportarHoja(this, estado_.calculo, estado_.NombreArchivo, entorno_); }},
       {QStringLiteral("mnuCaracteristicas"), irA(Formulario::Caracteristicas)},
       {QStringLiteral("mnuFijos1"), irA(Formulario::CostesFijos1)},
       {QStringLiteral("mnuFijos2"), irA(Formulario::CostesFijos2)},

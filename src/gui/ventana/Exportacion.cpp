@@ -1,0 +1,133 @@
+#include "gui/ventana/Exportacion.h"
+
+#include "gui/comun/Entorno.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <memory>
+
+#include "exportar/LibroCalculo.h"
+#include "gui/comun/Carpetas.h"
+#include "gui/comun/frmMensaje.h"
+#include "nucleo/archivos/DiagnosticoRuta.h"
+#include "nucleo/archivos/FalloArchivo.h"
+#include "nucleo/model/Calculo.h"
+
+namespace dorvelna {
+
+namespace {
+
+QString DescripcionClase(const Calculo& calculo) {
+  const Valor& c1 = calculo.ValoresS(Grupo::C, 1);
+  return c1.EsTexto() ? c1.Texto().trimmed() : QString();
+}
+
+QString MotivoEscritura(const QIODevice& dispositivo) {
+  const QString detalle = dispositivo.errorString();
+  if (detalle.isEmpty() || detalle == QLatin1String("Unknown error")) {
+    return QStringLiteral("No se pudo escribir el archivo.");
+  }
+  return QStringLiteral("No se pudo escribir el archivo (%1).").arg(detalle);
+}
+
+// Los bytes ya compuestos, al destino de una vez. QSaveFile de Qt 6.4 da por bueno commit()
+// aunque el disco se llenara al vaciar el búfer: se comprueba cada escritura y el vaciado, y
+// se cancela ante cualquier fallo.
+std::optional<QString> GrabarDeUnaVez(const QByteArray& datos, const QString& ruta,
+                                      const Intermediario& intermediario) {
+  if (const auto fallo = ComprobarRuta(QFile::encodeName(ruta))) return MensajeFallo(*fallo);
+  QSaveFile archivo(ruta);
+  if (!archivo.open(QIODevice::WriteOnly)) {
+    return MensajeFallo(DiagnosticarApertura(ruta, true));
+  }
+  std::unique_ptr<QIODevice> intermedio = intermediario ? intermediario(archivo) : nullptr;
+  QIODevice& salida = intermedio ? *intermedio : static_cast<QIODevice&>(archivo);
+  std::optional<QString> fallo;
+  if (salida.write(datos) != datos.size()) {
+    fallo = MotivoEscritura(salida);
+  } else if (!archivo.flush() || archivo.error() != QFileDevice::NoError) {
+    fallo = MotivoEscritura(archivo);
+  }
+  intermedio.reset();
+  if (fallo) {
+    archivo.cancelWriting();
+    return fallo;
+  }
+  if (!archivo.commit()) return MotivoEscritura(archivo);
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<QString> ExportarPdf(const Calculo& calculo, const DibujarHojas& dibujar,
+                                   const QString& ruta, const Intermediario& intermediario) {
+  QByteArray datos;
+  {
+    QBuffer memoria(&datos);
+    memoria.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&memoria);
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                  QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    pdf.setTitle(QStringLiteral("Dorvelna — ") + DescripcionClase(calculo));
+    pdf.setCreator(QStringLiteral("Dorvelna"));
+    if (const QString motivo = dibujar(pdf); !motivo.isEmpty()) return motivo;
+  }
+  return GrabarDeUnaVez(datos, ruta, intermediario);
+}
+
+QString NombrePropuesto(const Calculo& calculo, const QString& archivo, const QString& extension,
+                        const Entorno& entorno) {
+  QString base =
+      archivo.isEmpty() ? DescripcionClase(calculo) : QFileInfo(archivo).completeBaseName();
+  // La descripción de la clase puede llevar caracteres que no valen en un nombre de archivo.
+  static const QRegularExpression prohibidos(QStringLiteral(R"([\\/:*?"<>|])"));
+  base.replace(prohibidos, QStringLiteral("-"));
+  if (base.isEmpty()) base = QStringLiteral("Dorvelna");
+  return QDir(CarpetaCalculos(entorno)).filePath(base + extension);
+}
+
+QString PreguntarDestinoPdf(QWidget* padre, const QString& propuesta) {
+  return QFileDialog::getSaveFileName(padre, QStringLiteral("Exportar a PDF"), propuesta,
+                                      QStringLiteral("Documentos PDF (*.pdf)"));
+}
+
+QString PreguntarDestinoHoja(QWidget* padre, const QString& propuesta) {
+  return QFileDialog::getSaveFileName(padre, QStringLiteral("Exportar a hoja de cálculo"),
+                                      propuesta, QStringLiteral("Libros de Excel (*.xlsx)"));
+}
+
+namespace {
+
+// Pregunta el destino, con la extensión puesta si no la lleva, y exporta.
+void Exportar(QWidget* padre, const Calculo& calculo, const QString& archivo,
+              const Entorno& entorno, const PreguntaDestino& pregunta, const QString& extension,
+              const std::function<std::optional<QString>(const QString&)>& exportar) {
+  QString ruta = pregunta(padre, NombrePropuesto(calculo, archivo, extension, entorno));
+  if (ruta.isEmpty()) return;
+  if (!ruta.endsWith(extension, Qt::CaseInsensitive)) ruta += extension;
+  if (const auto fallo = exportar(ruta)) MostrarMensaje(*fallo, QStringLiteral("Error"), padre, entorno);
+}
+
+}  // namespace
+
+void MandatoExportarPdf(QWidget* padre, const Calculo& calculo, const QString& archivo,
+                        const DibujarHojas& dibujar, const Entorno& entorno,
+                        const PreguntaDestino& pregunta) {
+  Exportar(padre, calculo, archivo, entorno, pregunta, QStringLiteral(".pdf"),
+           [&](const QString& ruta) { return ExportarPdf(calculo, dibujar, ruta); });
+}
+
+void MandatoExportarHoja(QWidget* padre, Calculo& calculo, const QString& archivo,
+                         const Entorno& entorno, const PreguntaDestino& pregunta) {
+  Exportar(padre, calculo, archivo, entorno, pregunta, QStringLiteral(".xlsx"),
+           [&](const QString& ruta) { return ExportarLibro(calculo, ruta); });
+}
+
+}  // namespace dorvelna
