@@ -1,12 +1,14 @@
 #include "gui/ventana/Arranque.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
-#include "nucleo/entrada/Formato.h"
 #include "gui/comun/Dibujos.h"
+#include "gui/comun/frmSplash.h"
+#include "gui/ventana/AbrirCalculo.h"
 #include "gui/ventana/Globales.h"
 #include "gui/ventana/VentanaPrincipal.h"
-#include "gui/comun/frmSplash.h"
+#include "nucleo/entrada/Formato.h"
 
 namespace dorvelna {
 
@@ -22,7 +24,17 @@ void PrepararAplicacion(QApplication& aplicacion) {
   aplicacion.setFont(letra);
 }
 
-int Main(QApplication& aplicacion, bool conPresentacion) {
+void Empezar(VentanaPrincipal& ventana, const QString& archivo) {
+  if (archivo.isEmpty()) {
+    ventana.Cargar();
+    return;
+  }
+  ventana.Cargar(false);
+  // Con la ruta completa, "Grabar" escribe donde estaba el archivo aunque se diera relativa.
+  if (!AbrirCalculo(ventana, QFileInfo(archivo).absoluteFilePath())) ventana.MostrarNueva();
+}
+
+int Main(QApplication& aplicacion, bool conPresentacion, const QString& archivo) {
   PrepararAplicacion(aplicacion);
   NombreArchivo.clear();
   SeparadorDecimal = ObtenerSeparadorDecimal();
@@ -31,7 +43,7 @@ int Main(QApplication& aplicacion, bool conPresentacion) {
 
   VentanaPrincipal ventana(Programa());
   ventana.show();
-  ventana.Cargar();
+  Empezar(ventana, archivo);
   return aplicacion.exec();
 }
 

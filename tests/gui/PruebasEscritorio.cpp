@@ -1,0 +1,134 @@
+// El programa en el escritorio: la línea de órdenes y abrir un cálculo al arrancar.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+#include "Modales.h"
+#include "VentanaPrueba.h"
+#include "gui/archivo/frmTipoVeh.h"
+#include "gui/comun/Carpetas.h"
+#include "gui/comun/frmMensaje.h"
+#include "gui/ventana/Arranque.h"
+#include "gui/ventana/Globales.h"
+#include "nucleo/archivos/EscribirArchivo.h"
+#include "nucleo/archivos/FalloArchivo.h"
+#include "nucleo/archivos/LeerArchivo.h"
+
+namespace dorvelna {
+namespace {
+
+using pruebas::GuardiaModal;
+using pruebas::VisiblesConNombre;
+
+class PruebaEscritorio : public pruebas::VentanaPrueba {
+protected:
+  void SetUp() override {
+    VentanaPrueba::SetUp();
+    EstablecerObservadorMensajes([this](const QString& texto, const QString& titulo) {
+      mensajes << titulo + QLatin1Char('|') + texto;
+      return true;
+    });
+    ASSERT_TRUE(archivos.isValid());
+  }
+  void TearDown() override {
+    EstablecerObservadorMensajes(nullptr);
+    VentanaPrueba::TearDown();
+  }
+
+  // Un cálculo grabado: la clase 1 con otra descripción.
+  QString Grabado(const QString& nombre, const QString& descripcion) {
+    Calculo otro;
+    EXPECT_FALSE(LeerArchivo(otro, CarpetaPrograma() + frmTipoVeh::ArchivoClase(1)));
+    otro.ValoresS.C[1] = Valor(descripcion);
+    const QString ruta = archivos.filePath(nombre);
+    EXPECT_FALSE(EscribirArchivo(otro, ruta));
+    return ruta;
+  }
+
+  void Mostrar() {
+    ventana = std::make_unique<VentanaPrincipal>(calculo);
+    ventana->show();
+  }
+
+  QTemporaryDir archivos;
+  QStringList mensajes;
+};
+
+TEST_F(PruebaEscritorio, ArrancaConElCalculoDadoEnLugarDeTipoDeCalculo) {
+  const QString ruta = Grabado(QStringLiteral("Línea 7.dvn"), QStringLiteral("Línea siete"));
+  // Dado relativo a la carpeta de trabajo, se recuerda con su ruta completa.
+  const QString antes = QDir::currentPath();
+  QDir::setCurrent(archivos.path());
+  Mostrar();
+  {
+    GuardiaModal guardia;
+    Empezar(*ventana, QStringLiteral("Línea 7.dvn"));
+    QApplication::processEvents();
+    EXPECT_FALSE(guardia.Disparada());
+  }
+  QDir::setCurrent(antes);
+  EXPECT_EQ(NombreArchivo, ruta);
+  EXPECT_EQ(calculo.ValoresS.C[1].Texto(), QStringLiteral("Línea siete"));
+  EXPECT_TRUE(ventana->Patillas()->isVisible());
+  EXPECT_EQ(VisiblesConNombre(QStringLiteral("frmNueva")), 0);
+  EXPECT_TRUE(mensajes.isEmpty()) << mensajes.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(PruebaEscritorio, UnArchivoIlegibleDaSuMensajeYDespuesTipoDeCalculo) {
+  const QString ruta = archivos.filePath(QStringLiteral("roto.dvn"));
+  QFile roto(ruta);
+  ASSERT_TRUE(roto.open(QIODevice::WriteOnly));
+  roto.write("no es un cálculo\n");
+  roto.close();
+  Calculo otro;
+  const auto fallo = LeerArchivo(otro, ruta);
+  ASSERT_TRUE(fallo);
+
+  Mostrar();
+  Empezar(*ventana, ruta);
+  EXPECT_EQ(mensajes, QStringList{QStringLiteral("Error|") + MensajeFallo(*fallo)});
+  EXPECT_TRUE(QTest::qWaitFor([] { return VisiblesConNombre(QStringLiteral("frmNueva")) == 1; }));
+  EXPECT_TRUE(NombreArchivo.isEmpty());
+  EXPECT_FALSE(ventana->Patillas()->isVisible());
+}
+
+// El programa de verdad: uso y versión sin llegar a abrir la pantalla (con xcb y sin
+// DISPLAY, crear la aplicación haría terminar el programa con error).
+TEST(LineaOrdenes, UsoYVersionSinVentana) {
+  QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+  entorno.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+  entorno.remove(QStringLiteral("DISPLAY"));
+  entorno.remove(QStringLiteral("WAYLAND_DISPLAY"));
+  const auto correr = [&](const QStringList& argumentos, const QProcessEnvironment& e) {
+    QProcess programa;
+    programa.setProcessEnvironment(e);
+    programa.start(QStringLiteral(DORVELNA_PROGRAMA), argumentos);
+    EXPECT_TRUE(programa.waitForFinished(30000));
+    return std::tuple(programa.exitCode(), QString::fromUtf8(programa.readAllStandardOutput()),
+                      QString::fromUtf8(programa.readAllStandardError()));
+  };
+  const auto [estadoUso, uso, erroresUso] = correr({QStringLiteral("--help")}, entorno);
+  EXPECT_EQ(estadoUso, 0) << erroresUso.toStdString();
+  EXPECT_TRUE(uso.startsWith(QStringLiteral("Uso: dorvelna [ARCHIVO]\n"))) << uso.toStdString();
+  EXPECT_TRUE(uso.contains(QStringLiteral("--version"))) << uso.toStdString();
+
+  const auto [estadoVersion, version, erroresVersion] =
+      correr({QStringLiteral("x.dvn"), QStringLiteral("--version")}, entorno);
+  EXPECT_EQ(estadoVersion, 0) << erroresVersion.toStdString();
+  EXPECT_EQ(version, QStringLiteral("Dorvelna " DORVELNA_VERSION "\n"));
+
+  // Una opción desconocida o dos archivos son un uso incorrecto, contado en la salida de errores.
+  entorno.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  for (const QStringList& mal : {QStringList{QStringLiteral("--nada")},
+                                 QStringList{QStringLiteral("a.dvn"), QStringLiteral("b.dvn")}}) {
+    const auto [estado, salida, errores] = correr(mal, entorno);
+    EXPECT_EQ(estado, 2) << mal.join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(salida.isEmpty());
+    EXPECT_TRUE(errores.contains(QStringLiteral("Uso: dorvelna [ARCHIVO]")))
+        << errores.toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace dorvelna
