@@ -1,6 +1,8 @@
-// El programa en el escritorio: la línea de órdenes y abrir un cálculo al arrancar.
+// El programa en el escritorio: la línea de órdenes, abrir un cálculo al arrancar y los
+// cálculos recientes.
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QProcess>
 #include <QTest>
 
@@ -11,6 +13,7 @@
 #include "gui/comun/frmMensaje.h"
 #include "gui/ventana/Arranque.h"
 #include "gui/ventana/Globales.h"
+#include "gui/ventana/Recientes.h"
 #include "nucleo/archivos/EscribirArchivo.h"
 #include "nucleo/archivos/FalloArchivo.h"
 #include "nucleo/archivos/LeerArchivo.h"
@@ -30,6 +33,7 @@ protected:
       return true;
     });
     ASSERT_TRUE(archivos.isValid());
+    VaciarRecientes();
   }
   void TearDown() override {
     EstablecerObservadorMensajes(nullptr);
@@ -69,6 +73,7 @@ TEST_F(PruebaEscritorio, ArrancaConElCalculoDadoEnLugarDeTipoDeCalculo) {
   }
   QDir::setCurrent(antes);
   EXPECT_EQ(NombreArchivo, ruta);
+  EXPECT_EQ(CalculosRecientes(), QStringList{ruta});
   EXPECT_EQ(calculo.ValoresS.C[1].Texto(), QStringLiteral("Línea siete"));
   EXPECT_TRUE(ventana->Patillas()->isVisible());
   EXPECT_EQ(VisiblesConNombre(QStringLiteral("frmNueva")), 0);
@@ -91,6 +96,64 @@ TEST_F(PruebaEscritorio, UnArchivoIlegibleDaSuMensajeYDespuesTipoDeCalculo) {
   EXPECT_TRUE(QTest::qWaitFor([] { return VisiblesConNombre(QStringLiteral("frmNueva")) == 1; }));
   EXPECT_TRUE(NombreArchivo.isEmpty());
   EXPECT_FALSE(ventana->Patillas()->isVisible());
+  EXPECT_TRUE(CalculosRecientes().isEmpty());
+}
+
+TEST_F(PruebaEscritorio, LosRecientesSonLosOchoUltimosSinRepetir) {
+  for (int k = 0; k < 10; ++k) AnotarReciente(QStringLiteral("/c/%1.dvn").arg(k));
+  AnotarReciente(QStringLiteral("/c/5.dvn"));
+  QStringList esperada{QStringLiteral("/c/5.dvn")};
+  for (int k : {9, 8, 7, 6, 4, 3, 2}) esperada << QStringLiteral("/c/%1.dvn").arg(k);
+  EXPECT_EQ(CalculosRecientes(), esperada);
+}
+
+// El submenú se llena al abrirse; un archivo que ya no está da su mensaje y sigue en la lista;
+// abrir y grabar lo ponen el primero; "Vaciar la lista" lo deja solo con su separación.
+TEST_F(PruebaEscritorio, ElSubmenuDeRecientesAbreYVacia) {
+  const QString uno = Grabado(QStringLiteral("Uno & dos.dvn"), QStringLiteral("Uno"));
+  const QString perdido = archivos.filePath(QStringLiteral("Perdido.dvn"));
+  AnotarReciente(uno);
+  AnotarReciente(perdido);
+  AbrirVentana();
+  QMenu* menu = Hijo<QMenu>(QStringLiteral("mnuRecientes"));
+  ASSERT_NE(menu, nullptr);
+  const auto entradas = [&] {
+    menu->popup(ventana->mapToGlobal(QPoint(10, 10)));
+    menu->hide();
+    QStringList vistas;
+    for (QAction* a : menu->actions())
+      vistas << (a->isSeparator() ? QStringLiteral("-")
+                                  : a->text() + QLatin1Char('|') + a->statusTip());
+    return vistas;
+  };
+  const QStringList vistas = entradas();
+  ASSERT_EQ(vistas.size(), 4);
+  EXPECT_EQ(vistas.at(0), QStringLiteral("Perdido.dvn|") + QDir::toNativeSeparators(perdido));
+  EXPECT_EQ(vistas.at(1), QStringLiteral("Uno && dos.dvn|") + QDir::toNativeSeparators(uno));
+  EXPECT_EQ(vistas.mid(2), (QStringList{QStringLiteral("-"), QStringLiteral("Vaciar la lista|")}));
+
+  Hijo<QAction>(QStringLiteral("mnuRecientes(0)"))->trigger();
+  EXPECT_EQ(mensajes, QStringList{QStringLiteral("Error|Archivo no encontrado.")});
+  EXPECT_FALSE(ventana->Patillas()->isVisible());
+  EXPECT_EQ(CalculosRecientes(), (QStringList{perdido, uno}));
+
+  Hijo<QAction>(QStringLiteral("mnuRecientes(1)"))->trigger();
+  ASSERT_TRUE(ventana->Patillas()->isVisible());
+  EXPECT_EQ(NombreArchivo, uno);
+  EXPECT_EQ(calculo.ValoresS.C[1].Texto(), QStringLiteral("Uno"));
+  EXPECT_EQ(CalculosRecientes(), (QStringList{uno, perdido}));
+  EXPECT_FALSE(ventana->Accion(QStringLiteral("mnuRecientes"))->isEnabled());
+
+  AnotarReciente(perdido);
+  ventana->Accion(QStringLiteral("mnuFileSave"))->trigger();
+  EXPECT_EQ(mensajes.last(), QStringLiteral("Grabar|El archivo se ha grabado."));
+  EXPECT_EQ(CalculosRecientes(), (QStringList{uno, perdido}));
+
+  ventana->Accion(QStringLiteral("mnuCerrar"))->trigger();
+  ASSERT_FALSE(ventana->Patillas()->isVisible());
+  ventana->Accion(QStringLiteral("mnuVaciarRecientes"))->trigger();
+  EXPECT_TRUE(CalculosRecientes().isEmpty());
+  EXPECT_EQ(entradas(), (QStringList{QStringLiteral("-"), QStringLiteral("Vaciar la lista|")}));
 }
 
 // El programa de verdad: uso y versión sin llegar a abrir la pantalla (con xcb y sin

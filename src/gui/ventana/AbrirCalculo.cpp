@@ -2,19 +2,19 @@
 
 #include "gui/comun/frmMensaje.h"
 #include "gui/ventana/Globales.h"
-#include "gui/ventana/VentanaPrincipal.h"
+#include "gui/ventana/Recientes.h"
 #include "nucleo/archivos/FalloArchivo.h"
 #include "nucleo/archivos/LeerArchivo.h"
 
 namespace dorvelna {
 
-bool AbrirCalculo(VentanaPrincipal& ventana, const QString& ruta) {
-  if (const auto fallo = LeerArchivo(ventana.Datos(), ruta)) {
+bool AbrirCalculo(Calculo& calculo, const QString& ruta) {
+  if (const auto fallo = LeerArchivo(calculo, ruta)) {
     MostrarMensaje(MensajeFallo(*fallo), QStringLiteral("Error"));
     return false;
   }
   NombreArchivo = ruta;
-  ventana.CargarPatillas();
+  AnotarReciente(ruta);
   return true;
 }
 

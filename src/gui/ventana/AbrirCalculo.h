@@ -4,11 +4,11 @@
 
 namespace dorvelna {
 
-class VentanaPrincipal;
+class Calculo;
 
-// Abre en la ventana el cálculo grabado en `ruta` como lo hace "Abrir ...": el mismo lector,
-// el mismo mensaje si no se puede leer, el nombre del archivo recordado y las patillas a la
-// vista. Devuelve si quedó abierto.
-bool AbrirCalculo(VentanaPrincipal& ventana, const QString& ruta);
+// Lee en `calculo` el cálculo grabado en `ruta` como lo hace "Abrir ...": el mismo lector, el
+// mismo mensaje si no se puede leer, el nombre del archivo recordado y anotado entre los
+// recientes. Devuelve si quedó leído; la ventana pone entonces sus patillas.
+bool AbrirCalculo(Calculo& calculo, const QString& ruta);
 
 }  // namespace dorvelna

@@ -31,7 +31,9 @@ void Empezar(VentanaPrincipal& ventana, const QString& archivo) {
   }
   ventana.Cargar(false);
   // Con la ruta completa, "Grabar" escribe donde estaba el archivo aunque se diera relativa.
-  if (!AbrirCalculo(ventana, QFileInfo(archivo).absoluteFilePath())) ventana.MostrarNueva();
+  const QString ruta = QFileInfo(archivo).absoluteFilePath();
+  if (AbrirCalculo(ventana.Datos(), ruta)) ventana.CargarPatillas();
+  else ventana.MostrarNueva();
 }
 
 int Main(QApplication& aplicacion, bool conPresentacion, const QString& archivo) {

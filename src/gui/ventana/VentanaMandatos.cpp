@@ -1,12 +1,13 @@
 // Mandatos de la ventana principal: diálogos de cálculo nuevo, grabar, cerrar, acerca de.
-#include "gui/comun/frmMensaje.h"
-#include "gui/comun/frmPreguntaGrabar.h"
 #include "gui/archivo/frmArchivo.h"
 #include "gui/archivo/frmNueva.h"
 #include "gui/archivo/frmTipoVeh.h"
-#include "gui/ventana/Globales.h"
-#include "gui/ventana/VentanaPrincipal.h"
 #include "gui/comun/frmAbout.h"
+#include "gui/comun/frmMensaje.h"
+#include "gui/comun/frmPreguntaGrabar.h"
+#include "gui/ventana/Globales.h"
+#include "gui/ventana/Recientes.h"
+#include "gui/ventana/VentanaPrincipal.h"
 
 namespace dorvelna {
 
@@ -46,6 +47,7 @@ void VentanaPrincipal::GrabarArchivo() {
   if (const auto fallo = GrabarCalculo(calculo_, NombreArchivo)) {
     MostrarMensaje(MensajeFallo(*fallo), QStringLiteral("Error"));
   } else {
+    AnotarReciente(NombreArchivo);
     MostrarMensaje(QStringLiteral("El archivo se ha grabado."), QStringLiteral("Grabar"));
   }
 }
@@ -55,7 +57,7 @@ void VentanaPrincipal::GrabarArchivo() {
 void VentanaPrincipal::AbrirDialogoArchivo(const QString& modo) {
   frmArchivo dialogo(this);
   dialogo.PonerTag(modo);
-  dialogo.exec();
+  if (dialogo.exec() == QDialog::Accepted) AnotarReciente(NombreArchivo);
 }
 
 }  // namespace dorvelna

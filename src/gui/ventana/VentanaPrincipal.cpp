@@ -9,19 +9,21 @@
 #include <QShortcut>
 #include <utility>
 
+#include "gui/ayuda/Ayuda.h"
 #include "gui/campos/CampoTexto.h"
 #include "gui/campos/EdicionCampos.h"
+#include "gui/comun/Twips.h"
 #include "gui/comun/VentanaDuena.h"
 #include "gui/comun/frmPreguntaGrabar.h"
 #include "gui/formularios/FabricaFormularios.h"
 #include "gui/formularios/FormularioDatos.h"
-#include "gui/ayuda/Ayuda.h"
+#include "gui/ventana/AbrirCalculo.h"
 #include "gui/ventana/Globales.h"
 #include "gui/ventana/Impresion.h"
 #include "gui/ventana/PantallaQt.h"
 #include "gui/ventana/Portapapeles.h"
+#include "gui/ventana/Recientes.h"
 #include "gui/ventana/Rueda.h"
-#include "gui/comun/Twips.h"
 
 namespace dorvelna {
 
@@ -69,6 +71,17 @@ void VentanaPrincipal::CrearMenus() {
       {QStringLiteral("mnuCerrar"), [this] { CerrarCalculo(); }},
       {QStringLiteral("mnuFileExit"), [this] { close(); }},
       {QStringLiteral("mnuFileOpen"), [this] { AbrirDialogoArchivo(QStringLiteral("abrir")); }},
+      {QStringLiteral("mnuRecientes"),
+       [this] {
+         // Se abre como "Abrir ..."; uno que ya no está da el mensaje del lector
+         // ("Archivo no encontrado.") y sigue en la lista.
+         LlenarMenuRecientes(*Accion(QStringLiteral("mnuRecientes"))->menu(),
+                             Accion(QStringLiteral("mnuRecientesBar1")),
+                             [this](const QString& ruta) {
+                               if (AbrirCalculo(calculo_, ruta)) CargarPatillas();
+                             });
+       }},
+      {QStringLiteral("mnuVaciarRecientes"), [] { VaciarRecientes(); }},
       {QStringLiteral("mnuFileSave"), [this] { GrabarArchivo(); }},
       {QStringLiteral("mnuFileSaveAs"), [this] { AbrirDialogoArchivo(QStringLiteral("grabar")); }},
       {QStringLiteral("mnuCaracteristicas"), irA(Formulario::Caracteristicas)},
