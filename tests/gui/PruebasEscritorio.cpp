@@ -1,8 +1,10 @@
-// El programa en el escritorio: la línea de órdenes, abrir un cálculo al arrancar y los
-// cálculos recientes.
+// El programa en el escritorio: la línea de órdenes, abrir un cálculo al arrancar, los
+// cálculos recientes y arrastrar y soltar.
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QMenu>
+#include <QMimeData>
 #include <QProcess>
 #include <QTest>
 
@@ -22,6 +24,7 @@ namespace dorvelna {
 namespace {
 
 using pruebas::GuardiaModal;
+using pruebas::ResponderModal;
 using pruebas::VisiblesConNombre;
 
 class PruebaEscritorio : public pruebas::VentanaPrueba {
@@ -53,6 +56,31 @@ protected:
   void Mostrar() {
     ventana = std::make_unique<VentanaPrincipal>(calculo);
     ventana->show();
+  }
+
+  // Si la ventana admite que se arrastren sobre ella esas direcciones.
+  bool Admite(const QList<QUrl>& urls) {
+    QMimeData datos;
+    datos.setUrls(urls);
+    QDragEnterEvent e(ventana->rect().center(), Qt::CopyAction, &datos, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(ventana.get(), &e);
+    return e.isAccepted();
+  }
+
+  // Arrastra y suelta `ruta` sobre la ventana y contesta `boton` a la pregunta de grabar.
+  void Soltar(const QString& ruta, const char* boton) {
+    bool preguntado = false;
+    ResponderModal(QStringLiteral("frmPreguntaGrabar"), QString::fromLatin1(boton),
+                   [&](QWidget*) { preguntado = true; });
+    const QUrl url = QUrl::fromLocalFile(ruta);
+    ASSERT_TRUE(Admite({url}));
+    QMimeData datos;
+    datos.setUrls({url});
+    QDropEvent e(ventana->rect().center(), Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(ventana.get(), &e);
+    EXPECT_TRUE(e.isAccepted());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return preguntado; }));
   }
 
   QTemporaryDir archivos;
@@ -154,6 +182,48 @@ TEST_F(PruebaEscritorio, ElSubmenuDeRecientesAbreYVacia) {
   ventana->Accion(QStringLiteral("mnuVaciarRecientes"))->trigger();
   EXPECT_TRUE(CalculosRecientes().isEmpty());
   EXPECT_EQ(entradas(), (QStringList{QStringLiteral("-"), QStringLiteral("Vaciar la lista|")}));
+}
+
+TEST_F(PruebaEscritorio, AlArrastrarSoloSeAdmiteUnCalculo) {
+  AbrirVentana();
+  const QUrl dvn = QUrl::fromLocalFile(archivos.filePath(QStringLiteral("a.DVN")));
+  EXPECT_TRUE(Admite({dvn}));
+  EXPECT_FALSE(Admite({}));
+  EXPECT_FALSE(Admite({dvn, dvn}));
+  EXPECT_FALSE(Admite({QUrl::fromLocalFile(QStringLiteral("/c/a.clb"))}));
+  EXPECT_FALSE(Admite({QUrl(QStringLiteral("https://x.es/a.dvn"))}));
+  // Ni mientras se elige entre cálculo nuevo y grabado.
+  ventana->MostrarNueva();
+  ASSERT_TRUE(QTest::qWaitFor([] { return VisiblesConNombre(QStringLiteral("frmNueva")) == 1; }));
+  EXPECT_FALSE(Admite({dvn}));
+}
+
+// Con un cálculo con cambios abierto, soltar otro pregunta antes como "Cerrar Cálculo".
+TEST_F(PruebaEscritorio, SoltarUnCalculoCierraElAbiertoSegunLaRespuesta) {
+  const QString uno = Grabado(QStringLiteral("uno.dvn"), QStringLiteral("Uno"));
+  const QString dos = Grabado(QStringLiteral("dos.dvn"), QStringLiteral("Dos"));
+  AbrirConClase(1);
+  calculo.ValoresS.C[1] = Valor(QStringLiteral("Cambiado"));
+
+  Soltar(uno, "cmbCancelar");
+  EXPECT_TRUE(ventana->Patillas()->isVisible());
+  EXPECT_EQ(calculo.ValoresS.C[1].Texto(), QStringLiteral("Cambiado"));
+  EXPECT_TRUE(NombreArchivo.isEmpty());
+
+  Soltar(uno, "cmbNo");
+  EXPECT_EQ(NombreArchivo, uno);
+  EXPECT_EQ(calculo.ValoresS.C[1].Texto(), QStringLiteral("Uno"));
+  EXPECT_TRUE(ventana->Patillas()->isVisible());
+
+  // "Si" graba el abierto en su archivo y después abre el soltado.
+  calculo.ValoresS.C[1] = Valor(QStringLiteral("Uno cambiado"));
+  Soltar(dos, "cmbSi");
+  EXPECT_EQ(NombreArchivo, dos);
+  EXPECT_EQ(calculo.ValoresS.C[1].Texto(), QStringLiteral("Dos"));
+  EXPECT_EQ(mensajes, QStringList{QStringLiteral("Grabar|El archivo se ha grabado.")});
+  Calculo grabado;
+  ASSERT_FALSE(LeerArchivo(grabado, uno));
+  EXPECT_EQ(grabado.ValoresS.C[1].Texto(), QStringLiteral("Uno cambiado"));
 }
 
 // El programa de verdad: uso y versión sin llegar a abrir la pantalla (con xcb y sin

@@ -24,6 +24,7 @@
 #include "gui/ventana/Portapapeles.h"
 #include "gui/ventana/Recientes.h"
 #include "gui/ventana/Rueda.h"
+#include "gui/ventana/SoltarCalculos.h"
 
 namespace dorvelna {
 
@@ -51,6 +52,17 @@ VentanaPrincipal::VentanaPrincipal(Calculo& calculo, QWidget* padre)
   CrearMenus();
   CrearPatillas();
   CrearTirasDesplazamiento();
+  // Un .dvn soltado se abre como con "Abrir ...", cerrando antes (con su pregunta) el cálculo
+  // abierto; no mientras se eligen cálculo nuevo o clase de autocar.
+  new SoltarCalculos(
+      *this,
+      [this] {
+        return patillas_->isVisible() || Accion(QStringLiteral("mnuFileOpen"))->isEnabled();
+      },
+      [this](const QString& ruta) {
+        if (patillas_->isVisible()) CerrarCalculo();
+        if (!patillas_->isVisible() && AbrirCalculo(calculo_, ruta)) CargarPatillas();
+      });
   resize(TwipsAPixeles(11985), TwipsAPixeles(8250));
 }
 
