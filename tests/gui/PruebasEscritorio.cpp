@@ -1,5 +1,6 @@
 // El programa en el escritorio: la línea de órdenes, abrir un cálculo al arrancar, los
-// cálculos recientes y arrastrar y soltar.
+// cálculos recientes, arrastrar y soltar y los nombres para los lectores de pantalla.
+#include <QAccessible>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
@@ -224,6 +225,23 @@ TEST_F(PruebaEscritorio, SoltarUnCalculoCierraElAbiertoSegunLaRespuesta) {
   Calculo grabado;
   ASSERT_FALSE(LeerArchivo(grabado, uno));
   EXPECT_EQ(grabado.ValoresS.C[1].Texto(), QStringLiteral("Uno cambiado"));
+}
+
+// Lo que oye quien usa un lector de pantalla, tomado del interfaz accesible de cada campo.
+TEST_F(PruebaEscritorio, CadaCampoSeNombraPorSuFilaYSuColumna) {
+  AbrirConClase(1);
+  const auto texto = [this](const char* campo, QAccessible::Text que) {
+    QWidget* w = Hijo(QString::fromLatin1(campo));
+    QAccessibleInterface* interfaz = w ? QAccessible::queryAccessibleInterface(w) : nullptr;
+    return interfaz ? interfaz->text(que) : QStringLiteral("<sin interfaz>");
+  };
+  EXPECT_EQ(texto("TextSC(9)", QAccessible::Name),
+            QStringLiteral("Kilómetros recorridos anualmente, Cálculo Personalizado"));
+  EXPECT_EQ(texto("TextOC(9)", QAccessible::Name),
+            QStringLiteral("Kilómetros recorridos anualmente, Calibrario de Costes"));
+  EXPECT_EQ(texto("TextSC(9)", QAccessible::Description),
+            Hijo(QStringLiteral("TextSC(9)"))->toolTip());
+  EXPECT_FALSE(texto("TextSC(9)", QAccessible::Description).isEmpty());
 }
 
 // El programa de verdad: uso y versión sin llegar a abrir la pantalla (con xcb y sin
