@@ -1,5 +1,6 @@
 // El programa en el escritorio: la línea de órdenes, abrir un cálculo al arrancar, los
 // cálculos recientes, arrastrar y soltar y los nombres para los lectores de pantalla.
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QDir>
 #include <QDropEvent>
@@ -14,6 +15,7 @@
 #include "gui/archivo/frmTipoVeh.h"
 #include "gui/comun/Carpetas.h"
 #include "gui/comun/frmMensaje.h"
+#include "gui/formularios/Tarta.h"
 #include "gui/ventana/Arranque.h"
 #include "gui/ventana/Globales.h"
 #include "gui/ventana/Recientes.h"
@@ -242,6 +244,43 @@ TEST_F(PruebaEscritorio, CadaCampoSeNombraPorSuFilaYSuColumna) {
   EXPECT_EQ(texto("TextSC(9)", QAccessible::Description),
             Hijo(QStringLiteral("TextSC(9)"))->toolTip());
   EXPECT_FALSE(texto("TextSC(9)", QAccessible::Description).isEmpty());
+
+  // Patillas, botones de opción y entradas de menú se nombran por su leyenda.
+  const auto sinAtajo = [](QString t) { return t.remove(QLatin1Char('&')); };
+  int botones = 0;
+  for (QAbstractButton* b : ventana->findChildren<QAbstractButton*>()) {
+    if (b->text().isEmpty() || !b->isVisible()) continue;
+    ++botones;
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name),
+              sinAtajo(b->text()))
+        << b->objectName().toStdString();
+  }
+  EXPECT_GE(botones, 8);
+  QAccessibleInterface* archivo =
+      QAccessible::queryAccessibleInterface(Hijo(QStringLiteral("mnuFile")));
+  ASSERT_TRUE(archivo && archivo->childCount() > 0);
+  EXPECT_EQ(archivo->child(0)->text(QAccessible::Name), QStringLiteral("Abrir ..."));
+}
+
+// La tarta de resultados se describe con sus sectores a la vista y sus porcentajes.
+TEST_F(PruebaEscritorio, LaTartaDescribeSusSectores) {
+  AbrirConClase(0);
+  ventana->ActivarFormulario(Formulario::Resultados);
+  auto* tarta = Hijo<Tarta>(QStringLiteral("PictureSR"));
+  ASSERT_NE(tarta, nullptr);
+  QAccessibleInterface* interfaz = QAccessible::queryAccessibleInterface(tarta);
+  ASSERT_NE(interfaz, nullptr);
+  const QStringList partes =
+      interfaz->text(QAccessible::Description).split(QStringLiteral("; "), Qt::SkipEmptyParts);
+  QStringList esperadas;
+  for (const SectorTarta& s : tarta->Sectores()) {
+    if (s.dibujado)
+      esperadas << Tarta::Leyenda(s.ranura).simplified() + QStringLiteral(": ") +
+                       tarta->Etiqueta(s.ranura)->text();
+  }
+  EXPECT_GE(esperadas.size(), 3);
+  EXPECT_EQ(partes, esperadas);
+  EXPECT_TRUE(partes.first().endsWith(QLatin1Char('%'))) << partes.first().toStdString();
 }
 
 // El programa de verdad: uso y versión sin llegar a abrir la pantalla (con xcb y sin
