@@ -5,6 +5,10 @@ include(GNUInstallDirs)
 
 set(DORVELNA_ID "es.dorvelna.Dorvelna")
 set(DORVELNA_DATOS "${CMAKE_INSTALL_DATADIR}/dorvelna")
+# Tipo de los archivos de cálculo (.dvn) para el escritorio; su icono lleva el mismo nombre
+# con "-" en lugar de "/", como piden los temas de iconos.
+set(DORVELNA_TIPO "application/x-dorvelna-calculo")
+string(REPLACE "/" "-" DORVELNA_ICONO_TIPO "${DORVELNA_TIPO}")
 
 # El camino de la carpeta de los ejecutables a la de datos, relativo para que el programa
 # instalado siga encontrando sus datos aunque se instale en otro prefijo.
@@ -33,19 +37,26 @@ install(FILES ${CMAKE_BINARY_DIR}/escritorio/${DORVELNA_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_BINARY_DIR}/escritorio/${DORVELNA_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# En share/mime/packages el disparador de shared-mime-info del paquete Debian lo registra.
+install(FILES data/escritorio/dorvelna-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME dorvelna.xml)
 
 set(DORVELNA_LADOS_ICONO 16 24 32 48 64 128 256)
 set(DORVELNA_ICONOS)
 foreach(lado IN LISTS DORVELNA_LADOS_ICONO)
-  list(APPEND DORVELNA_ICONOS ${CMAKE_BINARY_DIR}/iconos/${lado}/${DORVELNA_ID}.png)
+  list(APPEND DORVELNA_ICONOS ${CMAKE_BINARY_DIR}/iconos/${lado}/${DORVELNA_ID}.png
+       ${CMAKE_BINARY_DIR}/iconos/${lado}/${DORVELNA_ICONO_TIPO}.png)
   install(FILES ${CMAKE_BINARY_DIR}/iconos/${lado}/${DORVELNA_ID}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${lado}x${lado}/apps)
+  install(FILES ${CMAKE_BINARY_DIR}/iconos/${lado}/${DORVELNA_ICONO_TIPO}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${lado}x${lado}/mimetypes)
 endforeach()
 add_custom_command(OUTPUT ${DORVELNA_ICONOS}
   COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
           $<TARGET_FILE:dorvelna_iconos> ${CMAKE_BINARY_DIR}/iconos ${DORVELNA_ID}
+          ${DORVELNA_ICONO_TIPO}
   DEPENDS dorvelna_iconos
-  COMMENT "Dibujando el icono del programa")
+  COMMENT "Dibujando los iconos del programa y de sus archivos")
 add_custom_target(iconos ALL DEPENDS ${DORVELNA_ICONOS})
 
 # Paquete Debian: las dependencias de bibliotecas (Qt 6, chmlib...) las calcula

@@ -10,6 +10,7 @@ paquetes=(
   libchm-dev fp-utils libxlsxwriter-dev python3-openpyxl
   clang-14 libclang-rt-14-dev clang-format python3 git
   xvfb xauth imagemagick poppler-utils
+  desktop-file-utils xdg-utils libfile-mimeinfo-perl shared-mime-info
 )
 
 faltan=()

@@ -21,7 +21,12 @@ set(esperados
   "${PREFIJO}/${COMPARTIDOS}/applications/${ID}.desktop"
   "${PREFIJO}/${COMPARTIDOS}/metainfo/${ID}.metainfo.xml"
   "${PREFIJO}/${COMPARTIDOS}/icons/hicolor/48x48/apps/${ID}.png"
-  "${PREFIJO}/${COMPARTIDOS}/icons/hicolor/256x256/apps/${ID}.png")
+  "${PREFIJO}/${COMPARTIDOS}/icons/hicolor/256x256/apps/${ID}.png"
+  "${PREFIJO}/${COMPARTIDOS}/mime/packages/dorvelna.xml")
+foreach(lado 16 48 256)
+  list(APPEND esperados
+    "${PREFIJO}/${COMPARTIDOS}/icons/hicolor/${lado}x${lado}/mimetypes/application-x-dorvelna-calculo.png")
+endforeach()
 foreach(clase "mas 55" "39 a 55" "26 a 38" "10 a 25")
   list(APPEND esperados "${datos}/Calibrario/Autocar Estandar ${clase} plazas.clb")
 endforeach()
@@ -35,10 +40,51 @@ if(EXISTS "${PREFIJO}/${BINARIOS}/Calibrario")
   fallar("El Calibrario no debe instalarse junto al ejecutable")
 endif()
 
-file(STRINGS "${PREFIJO}/${COMPARTIDOS}/applications/${ID}.desktop" exec REGEX "^Exec=")
-file(STRINGS "${PREFIJO}/${COMPARTIDOS}/applications/${ID}.desktop" icono REGEX "^Icon=")
-if(NOT exec STREQUAL "Exec=dorvelna" OR NOT icono STREQUAL "Icon=${ID}")
-  fallar("Entrada de escritorio inesperada: ${exec} ${icono}")
+set(entrada "${PREFIJO}/${COMPARTIDOS}/applications/${ID}.desktop")
+file(STRINGS "${entrada}" exec REGEX "^Exec=")
+file(STRINGS "${entrada}" icono REGEX "^Icon=")
+# file(STRINGS) partiría la línea por el punto y coma: se busca en el texto entero.
+file(READ "${entrada}" texto_entrada)
+string(FIND "${texto_entrada}" "\nMimeType=application/x-dorvelna-calculo;\n" tipos)
+if(NOT exec STREQUAL "Exec=dorvelna %f" OR NOT icono STREQUAL "Icon=${ID}" OR tipos EQUAL -1)
+  fallar("Entrada de escritorio inesperada:\n${texto_entrada}")
+endif()
+
+# El escritorio tal como lo vería tras instalar el paquete: entrada válida, y un .dvn
+# reconocido por su tipo una vez puesta al día la base de tipos del prefijo.
+find_program(validador desktop-file-validate)
+find_program(base_tipos update-mime-database)
+find_program(xdg_mime xdg-mime)
+if(NOT validador OR NOT base_tipos OR NOT xdg_mime)
+  fallar("Faltan desktop-file-validate, update-mime-database o xdg-mime (scripts/instalar.sh)")
+endif()
+execute_process(COMMAND "${validador}" "${entrada}" RESULT_VARIABLE estado
+                OUTPUT_VARIABLE salida ERROR_VARIABLE errores)
+if(NOT estado EQUAL 0 OR NOT "${salida}${errores}" STREQUAL "")
+  fallar("desktop-file-validate no acepta la entrada:\n${salida}${errores}")
+endif()
+execute_process(COMMAND "${base_tipos}" "${PREFIJO}/${COMPARTIDOS}/mime" RESULT_VARIABLE estado
+                ERROR_VARIABLE errores)
+if(NOT estado EQUAL 0)
+  fallar("update-mime-database falló: ${errores}")
+endif()
+file(STRINGS "${PREFIJO}/${COMPARTIDOS}/mime/icons" iconos_tipo
+     REGEX "^application/x-dorvelna-calculo:")
+if(NOT iconos_tipo STREQUAL "application/x-dorvelna-calculo:application-x-dorvelna-calculo")
+  fallar("El tipo no lleva su icono: ${iconos_tipo}")
+endif()
+set(vacia "${PREFIJO}/sin-datos")
+file(MAKE_DIRECTORY "${vacia}")
+file(WRITE "${PREFIJO}/Prueba de tipo.dvn" "Cálculo de prueba\n")
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -E env --unset=XDG_CURRENT_DESKTOP --unset=KDE_FULL_SESSION
+          --unset=GNOME_DESKTOP_SESSION_ID --unset=DESKTOP_SESSION
+          XDG_DATA_DIRS=${PREFIJO}/${COMPARTIDOS} XDG_DATA_HOME=${vacia}
+          "${xdg_mime}" query filetype "${PREFIJO}/Prueba de tipo.dvn"
+  RESULT_VARIABLE estado OUTPUT_VARIABLE tipo ERROR_VARIABLE errores)
+string(STRIP "${tipo}" tipo)
+if(NOT estado EQUAL 0 OR NOT tipo STREQUAL "application/x-dorvelna-calculo")
+  fallar("xdg-mime ve un .dvn como \"${tipo}\" (${estado}) ${errores}")
 endif()
 
 # El programa arrancado sin pantalla, con una carpeta personal vacía.

@@ -43,8 +43,8 @@ TEST(TablaMenus, CadaPadreEsUnMenuAnteriorYLosNombresNoSeRepiten) {
     const EstadosMenu& s = e.estados;
     if (!EsSeparador(e)) cambian += !(s.sinCalculo && s.conCalculo && s.dialogoNuevo);
   }
-  EXPECT_EQ(nombres.size(), 43);
-  EXPECT_EQ(cambian, 29);
+  EXPECT_EQ(nombres.size(), 46);
+  EXPECT_EQ(cambian, 31);
   EXPECT_EQ(AccionesBajo("mnuImprimir").size(), 9);
   EXPECT_EQ(AccionesBajo("mnuFormularios").size(), 8);
 }
@@ -88,8 +88,9 @@ TEST_F(PruebaMenus, LaBarraMuestraElArbolDeLaTablaEnSuOrden) {
 }
 
 TEST_F(PruebaMenus, CadaSituacionDejaElegirLoQueDiceLaTabla) {
-  // Sin cálculo: los menús, "Nuevo Cálculo", "Salir", "Abrir ...", las ayudas y "Acuerdos".
-  EXPECT_EQ(Habilitadas(SituacionMenus::SinCalculo), 13);
+  // Sin cálculo: los menús, "Nuevo Cálculo", "Salir", "Abrir ...", los cálculos recientes,
+  // las ayudas y "Acuerdos".
+  EXPECT_EQ(Habilitadas(SituacionMenus::SinCalculo), 15);
   for (bool tipo : {false, true}) {
     SCOPED_TRACE(tipo);
     if (tipo) ventana->MostrarTipoVeh();
@@ -101,13 +102,13 @@ TEST_F(PruebaMenus, CadaSituacionDejaElegirLoQueDiceLaTabla) {
     dialogo->close();  // se borra al cerrarse
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(dialogo.isNull());
-    EXPECT_EQ(Habilitadas(SituacionMenus::SinCalculo), 13);
+    EXPECT_EQ(Habilitadas(SituacionMenus::SinCalculo), 15);
   }
   AbrirClase(1);
   ASSERT_TRUE(QTest::qWaitFor([this] { return ventana->Patillas()->isVisible(); }, 3000));
   EXPECT_EQ(Habilitadas(SituacionMenus::ConCalculo), 38);
   QTest::mouseClick(Hijo<QPushButton>(QStringLiteral("cmbCerrar")), Qt::LeftButton);
-  EXPECT_EQ(Habilitadas(SituacionMenus::SinCalculo), 13);
+  EXPECT_EQ(Habilitadas(SituacionMenus::SinCalculo), 15);
 }
 
 }  // namespace

@@ -67,7 +67,8 @@ protected:
 // clang-format off
 const std::pair<const char*, const char*> kMenus[] = {
     {"mnuCalculo", "+++"}, {"mnuNuevo", "+--"}, {"mnuCerrar", "-+-"}, {"mnuFileExit", "+++"},
-    {"mnuFile", "+++"}, {"mnuFileOpen", "+--"}, {"mnuFileSave", "-+-"}, {"mnuFileSaveAs", "-+-"},
+    {"mnuFile", "+++"}, {"mnuFileOpen", "+--"}, {"mnuRecientes", "+--"},
+    {"mnuFileSave", "-+-"}, {"mnuFileSaveAs", "-+-"},
     {"mnuExportarPdf", "-+-"}, {"mnuExportarHoja", "-+-"},
     {"mnuFormularios", "+++"}, {"mnuCaracteristicas", "-+-"}, {"mnuTodosServicios", "-+-"},
     {"mnuFijos1", "-+-"}, {"mnuFijos2", "-+-"}, {"mnuVariables", "-+-"},

@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QFont>
 #include <QLocale>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "Modales.h"
@@ -13,6 +15,9 @@ int main(int argc, char** argv) {
   letra.setPointSizeF(8.25);
   aplicacion.setFont(letra);
   QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+  // Los cálculos recientes que anotan las pruebas nunca van a la configuración del usuario.
+  QTemporaryDir configuracion;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configuracion.path());
   ::testing::InitGoogleTest(&argc, argv);
   dorvelna::pruebas::VigilarModales();
   return RUN_ALL_TESTS();

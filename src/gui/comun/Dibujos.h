@@ -18,6 +18,9 @@ QPixmap DibujoAutocar(int clase, QSize tamano);
 QIcon IconoPrograma();
 // El mismo dibujo del icono, para la presentación y la ventana "Acerca de".
 QPixmap DibujoLogo(int lado);
+// Icono de los archivos de cálculo (.dvn): una hoja con la esquina doblada y el icono del
+// programa encima, para que el gestor de archivos los distinga.
+QPixmap DibujoDocumento(int lado);
 // Emblema del organismo que publica el programa.
 QPixmap DibujoEscudo(QSize tamano);
 

@@ -95,6 +95,42 @@ QPixmap DibujoLogo(int lado) {
   return dibujo;
 }
 
+QPixmap DibujoDocumento(int lado) {
+  const double n = std::max(1, lado);
+  QPixmap dibujo(std::max(1, lado), std::max(1, lado));
+  dibujo.fill(Qt::transparent);
+  QPainter p(&dibujo);
+  p.setRenderHint(QPainter::Antialiasing);
+  const double izquierda = n * 0.14;
+  const double derecha = n * 0.86;
+  const double doblez = n * 0.24;
+  QPainterPath hoja;
+  hoja.moveTo(izquierda, n * 0.02);
+  hoja.lineTo(derecha - doblez, n * 0.02);
+  hoja.lineTo(derecha, n * 0.02 + doblez);
+  hoja.lineTo(derecha, n * 0.98);
+  hoja.lineTo(izquierda, n * 0.98);
+  hoja.closeSubpath();
+  p.setPen(QPen(QColor(120, 126, 136), std::max(1.0, n / 48)));
+  p.setBrush(Qt::white);
+  p.drawPath(hoja);
+  QPolygonF esquina;
+  esquina << QPointF(derecha - doblez, n * 0.02) << QPointF(derecha - doblez, n * 0.02 + doblez)
+          << QPointF(derecha, n * 0.02 + doblez);
+  p.setBrush(QColor(214, 220, 228));
+  p.drawPolygon(esquina);
+  // Renglones de cifras bajo el icono, como una hoja de cálculo.
+  if (n >= 32) {
+    p.setPen(QPen(kAzulClaro, std::max(1.0, n / 40)));
+    for (double y = 0.80; y < 0.95; y += 0.07)
+      p.drawLine(QPointF(n * 0.24, n * y), QPointF(n * 0.76, n * y));
+  }
+  const double icono = n * 0.56;
+  p.translate(n * 0.5 - icono / 2, n * 0.2);
+  PintarIcono(p, icono);
+  return dibujo;
+}
+
 // Escudo: una carretera que se pierde hacia el horizonte bajo una rueda dorada.
 QPixmap DibujoEscudo(QSize tamano) {
   QPixmap dibujo(tamano.expandedTo(QSize(1, 1)));

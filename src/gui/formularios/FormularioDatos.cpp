@@ -4,6 +4,7 @@
 
 #include "gui/campos/BotonOpcion.h"
 #include "gui/campos/CampoTexto.h"
+#include "gui/campos/NombreAccesible.h"
 #include "nucleo/model/Formularios.h"
 #include "gui/comun/Twips.h"
 #include "nucleo/model/Catalogo.h"
@@ -108,7 +109,9 @@ FormularioDatos::FilaDatos FormularioDatos::NuevaFila(QWidget* contenedor, Colum
                       Qt::AlignLeft | (alto > kAltoCampo ? Qt::AlignTop : Qt::AlignVCenter)));
   }
   for (const CampoFila& c : campos) {
-    fila.controles.push_back(NuevoCampo(contenedor, col, c.indice, c.left, top, c.width));
+    CampoTexto* campo = NuevoCampo(contenedor, col, c.indice, c.left, top, c.width);
+    NombrarCampo(*campo, rotulo, col);
+    fila.controles.push_back(campo);
     if (c.sufijo) {
       fila.controles.push_back(
           NuevaEtiqueta(contenedor, QString::fromUtf8(c.sufijo), c.leftSufijo, top, c.anchoSufijo));

@@ -103,6 +103,13 @@ void Tarta::DibujarTarta(const Valores& valores, const std::array<QLabel*, kRanu
     inicio = fin;
   }
   ColocarEtiquetas();
+  // Para los lectores de pantalla, lo que enseña el dibujo: cada sector con su porcentaje.
+  QStringList partes;
+  for (const SectorTarta& s : sectores_) {
+    if (!s.dibujado) continue;
+    partes << Leyenda(s.ranura).simplified() + QStringLiteral(": ") + etiquetas_[s.ranura]->text();
+  }
+  setAccessibleDescription(partes.join(QStringLiteral("; ")));
   update();
 }
 

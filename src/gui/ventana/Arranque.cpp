@@ -1,9 +1,11 @@
 #include "gui/ventana/Arranque.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 #include "gui/comun/Dibujos.h"
 #include "gui/comun/frmSplash.h"
+#include "gui/ventana/AbrirCalculo.h"
 
 namespace dorvelna {
 
@@ -26,10 +28,27 @@ std::unique_ptr<VentanaPrincipal> AbrirPrograma(Entorno entorno, bool mostrarNue
   return ventana;
 }
 
-int Main(QApplication& aplicacion, bool conPresentacion) {
+void Empezar(VentanaPrincipal& ventana, const QString& archivo) {
+  if (archivo.isEmpty()) {
+    ventana.Cargar();
+    return;
+  }
+  ventana.Cargar(false);
+  // Con la ruta completa, "Grabar" escribe donde estaba el archivo aunque se diera relativa.
+  const QString ruta = QFileInfo(archivo).absoluteFilePath();
+  if (AbrirCalculo(ventana.Estado(), ruta, &ventana, ventana.EntornoPrograma())) {
+    ventana.CargarPatillas();
+  } else {
+    ventana.MostrarNueva();
+  }
+}
+
+int Main(QApplication& aplicacion, bool conPresentacion, const QString& archivo) {
   PrepararAplicacion(aplicacion);
   if (conPresentacion) MostrarPresentacion();
-  const auto ventana = AbrirPrograma();
+  VentanaPrincipal ventana;
+  ventana.show();
+  Empezar(ventana, archivo);
   return aplicacion.exec();
 }
 

@@ -4,6 +4,7 @@
 
 #include "gui/comun/Entorno.h"
 #include "gui/ventana/VentanaPrincipal.h"
+#include <QString>
 
 class QApplication;
 
@@ -18,7 +19,11 @@ void PrepararAplicacion(QApplication& aplicacion);
 // medidas y las herramientas.
 std::unique_ptr<VentanaPrincipal> AbrirPrograma(Entorno entorno = {}, bool mostrarNueva = true);
 
-// Arranque del programa: presentación y ventana principal.
-int Main(QApplication& aplicacion, bool conPresentacion = true);
+// Arranque del programa: presentación y ventana principal, con el cálculo `archivo` abierto
+// si se da uno.
+int Main(QApplication& aplicacion, bool conPresentacion = true, const QString& archivo = {});
+// La ventana recién mostrada empieza con "Tipo de Cálculo" o, si se da, abriendo `archivo`;
+// si no se puede abrir, tras su mensaje, con "Tipo de Cálculo" igualmente.
+void Empezar(VentanaPrincipal& ventana, const QString& archivo);
 
 }  // namespace dorvelna

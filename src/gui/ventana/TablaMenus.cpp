@@ -19,6 +19,9 @@ constexpr EntradaMenu kMenus[] = {
 
     {"mnuFile", "Archivo", "", nullptr, kSiempre},
     {"mnuFileOpen", "Abrir ...", "", "mnuFile", kSinCalculo},
+    {"mnuRecientes", "Cálculos recientes", "", "mnuFile", kSinCalculo},
+    {"mnuRecientesBar1", "-", "", "mnuRecientes", kSiempre},
+    {"mnuVaciarRecientes", "Vaciar la lista", "", "mnuRecientes", kSinCalculo},
     {"mnuFileSave", "Guardar ...", "", "mnuFile", kConCalculo},
     {"mnuFileSaveAs", "Guardar como...", "", "mnuFile", kConCalculo},
     {"mnuExportarBar", "-", "", "mnuFile", kSiempre},

@@ -1,11 +1,12 @@
 // Mandatos de la ventana principal: diálogos de cálculo nuevo, grabar, cerrar, acerca de.
-#include "gui/comun/frmMensaje.h"
-#include "gui/comun/frmPreguntaGrabar.h"
 #include "gui/archivo/frmArchivo.h"
 #include "gui/archivo/frmNueva.h"
 #include "gui/archivo/frmTipoVeh.h"
 #include "gui/ventana/VentanaPrincipal.h"
 #include "gui/comun/frmAbout.h"
+#include "gui/comun/frmMensaje.h"
+#include "gui/comun/frmPreguntaGrabar.h"
+#include "gui/ventana/Recientes.h"
 
 namespace dorvelna {
 
@@ -62,6 +63,7 @@ void VentanaPrincipal::GrabarArchivo() {
   if (const auto fallo = GrabarCalculo(estado_.calculo, estado_.NombreArchivo, entorno_)) {
     MostrarMensaje(MensajeFallo(*fallo), QStringLiteral("Error"), this, entorno_);
   } else {
+    AnotarReciente(estado_.NombreArchivo);
     MostrarMensaje(QStringLiteral("El archivo se ha grabado."), QStringLiteral("Grabar"), this,
                    entorno_);
   }
@@ -73,7 +75,7 @@ void VentanaPrincipal::AbrirDialogoArchivo(const QString& modo) {
   frmArchivo dialogo(estado_, entorno_, this);
   connect(&dialogo, &frmArchivo::calculoAbierto, this, &VentanaPrincipal::CargarPatillas);
   dialogo.PonerTag(modo);
-  dialogo.exec();
+  if (dialogo.exec() == QDialog::Accepted) AnotarReciente(estado_.NombreArchivo);
 }
 
 }  // namespace dorvelna

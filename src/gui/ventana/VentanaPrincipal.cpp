@@ -22,6 +22,9 @@
 #include "gui/ventana/Impresion.h"
 #include "gui/ventana/PantallaQt.h"
 #include "gui/ventana/Rueda.h"
+#include "gui/ventana/AbrirCalculo.h"
+#include "gui/ventana/Recientes.h"
+#include "gui/ventana/SoltarCalculos.h"
 
 namespace dorvelna {
 
@@ -53,6 +56,17 @@ VentanaPrincipal::VentanaPrincipal(Entorno entorno, QWidget* padre)
   CrearMenus();
   CrearPatillas();
   CrearTirasDesplazamiento();
+  // Un .dvn soltado se abre como con "Abrir ...", cerrando antes (con su pregunta) el cálculo
+  // abierto; no mientras se eligen cálculo nuevo o clase de autocar.
+  new SoltarCalculos(
+      *this,
+      [this] {
+        return patillas_->isVisible() || Accion(QStringLiteral("mnuFileOpen"))->isEnabled();
+      },
+      [this](const QString& ruta) {
+        if (patillas_->isVisible()) CerrarCalculo();
+        if (!patillas_->isVisible() && AbrirCalculo(estado_, ruta, this, entorno_)) CargarPatillas();
+      });
   resize(TwipsAPixeles(11985), TwipsAPixeles(8250));
 }
 
@@ -76,6 +90,17 @@ void VentanaPrincipal::CrearMenus() {
       {QStringLiteral("mnuCerrar"), [this] { CerrarCalculo(); }},
       {QStringLiteral("mnuFileExit"), [this] { close(); }},
       {QStringLiteral("mnuFileOpen"), [this] { AbrirDialogoArchivo(QStringLiteral("abrir")); }},
+      {QStringLiteral("mnuRecientes"),
+       [this] {
+         // Se abre como "Abrir ..."; uno que ya no está da el mensaje del lector
+         // ("Archivo no encontrado.") y sigue en la lista.
+         LlenarMenuRecientes(*Accion(QStringLiteral("mnuRecientes"))->menu(),
+                             Accion(QStringLiteral("mnuRecientesBar1")),
+                             [this](const QString& ruta) {
+                               if (AbrirCalculo(estado_, ruta, this, entorno_)) CargarPatillas();
+                             });
+       }},
+      {QStringLiteral("mnuVaciarRecientes"), [] { VaciarRecientes(); }},
       {QStringLiteral("mnuFileSave"), [this] { GrabarArchivo(); }},
       {QStringLiteral("mnuFileSaveAs"), [this] { AbrirDialogoArchivo(QStringLiteral("grabar")); }},
       {QStringLiteral("mnuExportarPdf"),

@@ -1,0 +1,319 @@
+// El programa en el escritorio: la línea de órdenes, abrir un cálculo al arrancar, los
+// cálculos recientes, arrastrar y soltar y los nombres para los lectores de pantalla.
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QDir>
+#include <QDropEvent>
+#include <QFile>
+#include <QMenu>
+#include <QMimeData>
+#include <QProcess>
+#include <QTest>
+
+#include "Modales.h"
+#include "VentanaPrueba.h"
+#include "gui/archivo/frmTipoVeh.h"
+#include "gui/comun/Carpetas.h"
+#include "gui/comun/frmMensaje.h"
+#include "gui/formularios/Tarta.h"
+#include "gui/ventana/Arranque.h"
+#include "gui/ventana/Recientes.h"
+#include "nucleo/archivos/EscribirArchivo.h"
+#include "nucleo/archivos/FalloArchivo.h"
+#include "nucleo/archivos/LeerArchivo.h"
+
+namespace dorvelna {
+namespace {
+
+using pruebas::GuardiaModal;
+using pruebas::ResponderModal;
+using pruebas::VisiblesConNombre;
+
+class PruebaEscritorio : public pruebas::VentanaPrueba {
+protected:
+  void SetUp() override {
+    VentanaPrueba::SetUp();
+    entorno.mensajes = [this](const QString& texto, const QString& titulo) {
+      mensajes << titulo + QLatin1Char('|') + texto;
+      return true;
+    };
+    ASSERT_TRUE(archivos.isValid());
+    VaciarRecientes();
+  }
+
+  // Un cálculo grabado: la clase 1 con otra descripción.
+  QString Grabado(const QString& nombre, const QString& descripcion) {
+    Calculo otro;
+    EXPECT_FALSE(LeerArchivo(otro, CarpetaPrograma(entorno) + frmTipoVeh::ArchivoClase(1)));
+    otro.ValoresS.C[1] = Valor(descripcion);
+    const QString ruta = archivos.filePath(nombre);
+    EXPECT_FALSE(EscribirArchivo(otro, ruta));
+    return ruta;
+  }
+
+  void Mostrar() {
+    ventana = std::make_unique<VentanaPrincipal>(entorno);
+    ventana->show();
+  }
+
+  // Si la ventana admite que se arrastren sobre ella esas direcciones.
+  bool Admite(const QList<QUrl>& urls) {
+    QMimeData datos;
+    datos.setUrls(urls);
+    QDragEnterEvent e(ventana->rect().center(), Qt::CopyAction, &datos, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(ventana.get(), &e);
+    return e.isAccepted();
+  }
+
+  // Arrastra y suelta `ruta` sobre la ventana y contesta `boton` a la pregunta de grabar.
+  void Soltar(const QString& ruta, const char* boton) {
+    bool preguntado = false;
+    ResponderModal(QStringLiteral("frmPreguntaGrabar"), QString::fromLatin1(boton),
+                   [&](QWidget*) { preguntado = true; });
+    const QUrl url = QUrl::fromLocalFile(ruta);
+    ASSERT_TRUE(Admite({url}));
+    QMimeData datos;
+    datos.setUrls({url});
+    QDropEvent e(ventana->rect().center(), Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(ventana.get(), &e);
+    EXPECT_TRUE(e.isAccepted());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return preguntado; }));
+  }
+
+  QTemporaryDir archivos;
+  QStringList mensajes;
+};
+
+TEST_F(PruebaEscritorio, ArrancaConElCalculoDadoEnLugarDeTipoDeCalculo) {
+  const QString ruta = Grabado(QStringLiteral("Línea 7.dvn"), QStringLiteral("Línea siete"));
+  // Dado relativo a la carpeta de trabajo, se recuerda con su ruta completa.
+  const QString antes = QDir::currentPath();
+  QDir::setCurrent(archivos.path());
+  Mostrar();
+  {
+    GuardiaModal guardia;
+    Empezar(*ventana, QStringLiteral("Línea 7.dvn"));
+    QApplication::processEvents();
+    EXPECT_FALSE(guardia.Disparada());
+  }
+  QDir::setCurrent(antes);
+  EXPECT_EQ(Estado().NombreArchivo, ruta);
+  EXPECT_EQ(CalculosRecientes(), QStringList{ruta});
+  EXPECT_EQ(Datos().ValoresS.C[1].Texto(), QStringLiteral("Línea siete"));
+  EXPECT_TRUE(ventana->Patillas()->isVisible());
+  EXPECT_EQ(VisiblesConNombre(QStringLiteral("frmNueva")), 0);
+  EXPECT_TRUE(mensajes.isEmpty()) << mensajes.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(PruebaEscritorio, UnArchivoIlegibleDaSuMensajeYDespuesTipoDeCalculo) {
+  const QString ruta = archivos.filePath(QStringLiteral("roto.dvn"));
+  QFile roto(ruta);
+  ASSERT_TRUE(roto.open(QIODevice::WriteOnly));
+  roto.write("no es un cálculo\n");
+  roto.close();
+  Calculo otro;
+  const auto fallo = LeerArchivo(otro, ruta);
+  ASSERT_TRUE(fallo);
+
+  Mostrar();
+  Empezar(*ventana, ruta);
+  EXPECT_EQ(mensajes, QStringList{QStringLiteral("Error|") + MensajeFallo(*fallo)});
+  EXPECT_TRUE(QTest::qWaitFor([] { return VisiblesConNombre(QStringLiteral("frmNueva")) == 1; }));
+  EXPECT_TRUE(Estado().NombreArchivo.isEmpty());
+  EXPECT_FALSE(ventana->Patillas()->isVisible());
+  EXPECT_TRUE(CalculosRecientes().isEmpty());
+}
+
+TEST_F(PruebaEscritorio, LosRecientesSonLosOchoUltimosSinRepetir) {
+  for (int k = 0; k < 10; ++k) AnotarReciente(QStringLiteral("/c/%1.dvn").arg(k));
+  AnotarReciente(QStringLiteral("/c/5.dvn"));
+  QStringList esperada{QStringLiteral("/c/5.dvn")};
+  for (int k : {9, 8, 7, 6, 4, 3, 2}) esperada << QStringLiteral("/c/%1.dvn").arg(k);
+  EXPECT_EQ(CalculosRecientes(), esperada);
+}
+
+// El submenú se llena al abrirse; un archivo que ya no está da su mensaje y sigue en la lista;
+// abrir y grabar lo ponen el primero; "Vaciar la lista" lo deja solo con su separación.
+TEST_F(PruebaEscritorio, ElSubmenuDeRecientesAbreYVacia) {
+  const QString uno = Grabado(QStringLiteral("Uno & dos.dvn"), QStringLiteral("Uno"));
+  const QString perdido = archivos.filePath(QStringLiteral("Perdido.dvn"));
+  AnotarReciente(uno);
+  AnotarReciente(perdido);
+  AbrirVentana();
+  QMenu* menu = Hijo<QMenu>(QStringLiteral("mnuRecientes"));
+  ASSERT_NE(menu, nullptr);
+  const auto entradas = [&] {
+    menu->popup(ventana->mapToGlobal(QPoint(10, 10)));
+    menu->hide();
+    QStringList vistas;
+    for (QAction* a : menu->actions())
+      vistas << (a->isSeparator() ? QStringLiteral("-")
+                                  : a->text() + QLatin1Char('|') + a->statusTip());
+    return vistas;
+  };
+  const QStringList vistas = entradas();
+  ASSERT_EQ(vistas.size(), 4);
+  EXPECT_EQ(vistas.at(0), QStringLiteral("Perdido.dvn|") + QDir::toNativeSeparators(perdido));
+  EXPECT_EQ(vistas.at(1), QStringLiteral("Uno && dos.dvn|") + QDir::toNativeSeparators(uno));
+  EXPECT_EQ(vistas.mid(2), (QStringList{QStringLiteral("-"), QStringLiteral("Vaciar la lista|")}));
+
+  Hijo<QAction>(QStringLiteral("mnuRecientes(0)"))->trigger();
+  EXPECT_EQ(mensajes, QStringList{QStringLiteral("Error|Archivo no encontrado.")});
+  EXPECT_FALSE(ventana->Patillas()->isVisible());
+  EXPECT_EQ(CalculosRecientes(), (QStringList{perdido, uno}));
+
+  Hijo<QAction>(QStringLiteral("mnuRecientes(1)"))->trigger();
+  ASSERT_TRUE(ventana->Patillas()->isVisible());
+  EXPECT_EQ(Estado().NombreArchivo, uno);
+  EXPECT_EQ(Datos().ValoresS.C[1].Texto(), QStringLiteral("Uno"));
+  EXPECT_EQ(CalculosRecientes(), (QStringList{uno, perdido}));
+  EXPECT_FALSE(ventana->Accion(QStringLiteral("mnuRecientes"))->isEnabled());
+
+  AnotarReciente(perdido);
+  ventana->Accion(QStringLiteral("mnuFileSave"))->trigger();
+  EXPECT_EQ(mensajes.last(), QStringLiteral("Grabar|El archivo se ha grabado."));
+  EXPECT_EQ(CalculosRecientes(), (QStringList{uno, perdido}));
+
+  ventana->Accion(QStringLiteral("mnuCerrar"))->trigger();
+  ASSERT_FALSE(ventana->Patillas()->isVisible());
+  ventana->Accion(QStringLiteral("mnuVaciarRecientes"))->trigger();
+  EXPECT_TRUE(CalculosRecientes().isEmpty());
+  EXPECT_EQ(entradas(), (QStringList{QStringLiteral("-"), QStringLiteral("Vaciar la lista|")}));
+}
+
+TEST_F(PruebaEscritorio, AlArrastrarSoloSeAdmiteUnCalculo) {
+  AbrirVentana();
+  const QUrl dvn = QUrl::fromLocalFile(archivos.filePath(QStringLiteral("a.DVN")));
+  EXPECT_TRUE(Admite({dvn}));
+  EXPECT_FALSE(Admite({}));
+  EXPECT_FALSE(Admite({dvn, dvn}));
+  EXPECT_FALSE(Admite({QUrl::fromLocalFile(QStringLiteral("/c/a.clb"))}));
+  EXPECT_FALSE(Admite({QUrl(QStringLiteral("https://x.es/a.dvn"))}));
+  // Ni mientras se elige entre cálculo nuevo y grabado.
+  ventana->MostrarNueva();
+  ASSERT_TRUE(QTest::qWaitFor([] { return VisiblesConNombre(QStringLiteral("frmNueva")) == 1; }));
+  EXPECT_FALSE(Admite({dvn}));
+}
+
+// Con un cálculo con cambios abierto, soltar otro pregunta antes como "Cerrar Cálculo".
+TEST_F(PruebaEscritorio, SoltarUnCalculoCierraElAbiertoSegunLaRespuesta) {
+  const QString uno = Grabado(QStringLiteral("uno.dvn"), QStringLiteral("Uno"));
+  const QString dos = Grabado(QStringLiteral("dos.dvn"), QStringLiteral("Dos"));
+  AbrirConClase(1);
+  Datos().ValoresS.C[1] = Valor(QStringLiteral("Cambiado"));
+
+  Soltar(uno, "cmbCancelar");
+  EXPECT_TRUE(ventana->Patillas()->isVisible());
+  EXPECT_EQ(Datos().ValoresS.C[1].Texto(), QStringLiteral("Cambiado"));
+  EXPECT_TRUE(Estado().NombreArchivo.isEmpty());
+
+  Soltar(uno, "cmbNo");
+  EXPECT_EQ(Estado().NombreArchivo, uno);
+  EXPECT_EQ(Datos().ValoresS.C[1].Texto(), QStringLiteral("Uno"));
+  EXPECT_TRUE(ventana->Patillas()->isVisible());
+
+  // "Si" graba el abierto en su archivo y después abre el soltado.
+  Datos().ValoresS.C[1] = Valor(QStringLiteral("Uno cambiado"));
+  Soltar(dos, "cmbSi");
+  EXPECT_EQ(Estado().NombreArchivo, dos);
+  EXPECT_EQ(Datos().ValoresS.C[1].Texto(), QStringLiteral("Dos"));
+  EXPECT_EQ(mensajes, QStringList{QStringLiteral("Grabar|El archivo se ha grabado.")});
+  Calculo grabado;
+  ASSERT_FALSE(LeerArchivo(grabado, uno));
+  EXPECT_EQ(grabado.ValoresS.C[1].Texto(), QStringLiteral("Uno cambiado"));
+}
+
+// Lo que oye quien usa un lector de pantalla, tomado del interfaz accesible de cada campo.
+TEST_F(PruebaEscritorio, CadaCampoSeNombraPorSuFilaYSuColumna) {
+  AbrirConClase(1);
+  const auto texto = [this](const char* campo, QAccessible::Text que) {
+    QWidget* w = Hijo(QString::fromLatin1(campo));
+    QAccessibleInterface* interfaz = w ? QAccessible::queryAccessibleInterface(w) : nullptr;
+    return interfaz ? interfaz->text(que) : QStringLiteral("<sin interfaz>");
+  };
+  EXPECT_EQ(texto("TextSC(9)", QAccessible::Name),
+            QStringLiteral("Kilómetros recorridos anualmente, Cálculo Personalizado"));
+  EXPECT_EQ(texto("TextOC(9)", QAccessible::Name),
+            QStringLiteral("Kilómetros recorridos anualmente, Calibrario de Costes"));
+  EXPECT_EQ(texto("TextSC(9)", QAccessible::Description),
+            Hijo(QStringLiteral("TextSC(9)"))->toolTip());
+  EXPECT_FALSE(texto("TextSC(9)", QAccessible::Description).isEmpty());
+
+  // Patillas, botones de opción y entradas de menú se nombran por su leyenda.
+  const auto sinAtajo = [](QString t) { return t.remove(QLatin1Char('&')); };
+  int botones = 0;
+  for (QAbstractButton* b : ventana->findChildren<QAbstractButton*>()) {
+    if (b->text().isEmpty() || !b->isVisible()) continue;
+    ++botones;
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name),
+              sinAtajo(b->text()))
+        << b->objectName().toStdString();
+  }
+  EXPECT_GE(botones, 8);
+  QAccessibleInterface* archivo =
+      QAccessible::queryAccessibleInterface(Hijo(QStringLiteral("mnuFile")));
+  ASSERT_TRUE(archivo && archivo->childCount() > 0);
+  EXPECT_EQ(archivo->child(0)->text(QAccessible::Name), QStringLiteral("Abrir ..."));
+}
+
+// La tarta de resultados se describe con sus sectores a la vista y sus porcentajes.
+TEST_F(PruebaEscritorio, LaTartaDescribeSusSectores) {
+  AbrirConClase(0);
+  ventana->ActivarFormulario(Formulario::Resultados);
+  auto* tarta = Hijo<Tarta>(QStringLiteral("PictureSR"));
+  ASSERT_NE(tarta, nullptr);
+  QAccessibleInterface* interfaz = QAccessible::queryAccessibleInterface(tarta);
+  ASSERT_NE(interfaz, nullptr);
+  const QStringList partes =
+      interfaz->text(QAccessible::Description).split(QStringLiteral("; "), Qt::SkipEmptyParts);
+  QStringList esperadas;
+  for (const SectorTarta& s : tarta->Sectores()) {
+    if (s.dibujado)
+      esperadas << Tarta::Leyenda(s.ranura).simplified() + QStringLiteral(": ") +
+                       tarta->Etiqueta(s.ranura)->text();
+  }
+  EXPECT_GE(esperadas.size(), 3);
+  EXPECT_EQ(partes, esperadas);
+  EXPECT_TRUE(partes.first().endsWith(QLatin1Char('%'))) << partes.first().toStdString();
+}
+
+// El programa de verdad: uso y versión sin llegar a abrir la pantalla (con xcb y sin
+// DISPLAY, crear la aplicación haría terminar el programa con error).
+TEST(LineaOrdenes, UsoYVersionSinVentana) {
+  QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+  entorno.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+  entorno.remove(QStringLiteral("DISPLAY"));
+  entorno.remove(QStringLiteral("WAYLAND_DISPLAY"));
+  const auto correr = [&](const QStringList& argumentos, const QProcessEnvironment& e) {
+    QProcess programa;
+    programa.setProcessEnvironment(e);
+    programa.start(QStringLiteral(DORVELNA_PROGRAMA), argumentos);
+    EXPECT_TRUE(programa.waitForFinished(30000));
+    return std::tuple(programa.exitCode(), QString::fromUtf8(programa.readAllStandardOutput()),
+                      QString::fromUtf8(programa.readAllStandardError()));
+  };
+  const auto [estadoUso, uso, erroresUso] = correr({QStringLiteral("--help")}, entorno);
+  EXPECT_EQ(estadoUso, 0) << erroresUso.toStdString();
+  EXPECT_TRUE(uso.startsWith(QStringLiteral("Uso: dorvelna [ARCHIVO]\n"))) << uso.toStdString();
+  EXPECT_TRUE(uso.contains(QStringLiteral("--version"))) << uso.toStdString();
+
+  const auto [estadoVersion, version, erroresVersion] =
+      correr({QStringLiteral("x.dvn"), QStringLiteral("--version")}, entorno);
+  EXPECT_EQ(estadoVersion, 0) << erroresVersion.toStdString();
+  EXPECT_EQ(version, QStringLiteral("Dorvelna " DORVELNA_VERSION "\n"));
+
+  // Una opción desconocida o dos archivos son un uso incorrecto, contado en la salida de errores.
+  entorno.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  for (const QStringList& mal : {QStringList{QStringLiteral("--nada")},
+                                 QStringList{QStringLiteral("a.dvn"), QStringLiteral("b.dvn")}}) {
+    const auto [estado, salida, errores] = correr(mal, entorno);
+    EXPECT_EQ(estado, 2) << mal.join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(salida.isEmpty());
+    EXPECT_TRUE(errores.contains(QStringLiteral("Uso: dorvelna [ARCHIVO]")))
+        << errores.toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace dorvelna
