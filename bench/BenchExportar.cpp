@@ -9,8 +9,8 @@
 
 #include "exportar/LibroCalculo.h"
 #include "gui/comun/Carpetas.h"
-#include "gui/ventana/Exportacion.h"
 #include "gui/ventana/Arranque.h"
+#include "gui/ventana/Exportacion.h"
 #include "gui/ventana/Impresion.h"
 #include "gui/ventana/VentanaPrincipal.h"
 #include "nucleo/archivos/LeerArchivo.h"

@@ -35,6 +35,10 @@ inicio=$SECONDS
 fase "Capas e inclusiones"
 python3 scripts/comprobar_capas.py
 
+# Todo el C++ con el formato del proyecto (.clang-format).
+fase "Formato"
+bash scripts/comprobar_formato.sh
+
 # Las opciones van siempre explícitas: una carpeta reutilizada no debe conservar otras.
 fase "Construcción normal ($normal/)"
 cmake -S . -B "$normal" -G Ninja \

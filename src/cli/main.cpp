@@ -101,7 +101,8 @@ int main(int argc, char** argv) {
       archivos.append(arg);
     }
   }
-  if (archivos.isEmpty() || int(csv) + int(json) + int(xlsx.has_value()) + int(variacion.has_value()) > 1) {
+  if (archivos.isEmpty() ||
+      int(csv) + int(json) + int(xlsx.has_value()) + int(variacion.has_value()) > 1) {
     std::fputs(kUso, stderr);
     return 2;
   }

@@ -41,7 +41,6 @@ using pruebas::ResponderModal;
     ASSERT_EQ(a, b);                                         \
   } while (false)
 
-
 // Teclea un texto; keyClicks sólo admite ASCII, así que las letras con acento van como la
 // pulsación de una tecla que escribe ese carácter.
 void Teclas(QWidget* w, const QString& texto) {
@@ -208,24 +207,24 @@ TEST_F(PruebaArchivo, ControlesEnSuSitioYLeyendaSegunElModo) {
   EXPECT_EQ(En<QLabel>(*d, "lblArchivo")->text(), QStringLiteral(".dvn"));
   EXPECT_EQ(En<QPushButton>(*d, "cmbCancelar")->text(), QStringLiteral("Cancelar"));
   d.reset();
-  ConDialogo([&] { ventana->AbrirDialogoArchivo(QStringLiteral("grabar")); },
-             [&](frmArchivo& g) {
-               EXPECT_EQ(g.windowTitle(), QStringLiteral("Guardar archivo"));
-               EXPECT_EQ(g.parentWidget(), ventana.get());
-               EXPECT_TRUE(g.isModal());
-               // La carpeta de partida queda a la vista en Dir1 también cuando el árbol
-               // acaba de cargarse y ordenarse en segundo plano.
-               auto* arbol = En<QTreeView>(g, "Dir1");
-               auto aLaVista = [arbol] {
-                 return arbol->viewport()->rect().contains(
-                     arbol->visualRect(arbol->currentIndex()));
-               };
-               ESPERAR(aLaVista());
-               QTest::qWait(500);
-               EXPECT_TRUE(aLaVista());
-               Capturar(g, "frmArchivo-grabar");
-               g.reject();
-             });
+  ConDialogo(
+      [&] { ventana->AbrirDialogoArchivo(QStringLiteral("grabar")); },
+      [&](frmArchivo& g) {
+        EXPECT_EQ(g.windowTitle(), QStringLiteral("Guardar archivo"));
+        EXPECT_EQ(g.parentWidget(), ventana.get());
+        EXPECT_TRUE(g.isModal());
+        // La carpeta de partida queda a la vista en Dir1 también cuando el árbol
+        // acaba de cargarse y ordenarse en segundo plano.
+        auto* arbol = En<QTreeView>(g, "Dir1");
+        auto aLaVista = [arbol] {
+          return arbol->viewport()->rect().contains(arbol->visualRect(arbol->currentIndex()));
+        };
+        ESPERAR(aLaVista());
+        QTest::qWait(500);
+        EXPECT_TRUE(aLaVista());
+        Capturar(g, "frmArchivo-grabar");
+        g.reject();
+      });
   EscribirCopia(calculos + "/Autocar de línea.dvn", 1, QStringLiteral("Línea"));
   EscribirCopia(calculos + "/escolar.dvn", 3, QStringLiteral("Escolar"));
   ConDialogo([&] { ventana->AbrirDialogoArchivo(QStringLiteral("abrir")); },
@@ -383,8 +382,7 @@ TEST_F(PruebaArchivo, NombresRechazadosYExtensionDoble) {
              });
   EXPECT_EQ(Contenido(calculos + "/Autocar.dvn"), viejo);
   EXPECT_EQ(Estado().NombreArchivo, calculos + "/doble.dvn.dvn");
-  EXPECT_EQ(QDir(calculos).entryList(QDir::Files),
-            QStringList({"Autocar.dvn", "doble.dvn.dvn"}));
+  EXPECT_EQ(QDir(calculos).entryList(QDir::Files), QStringList({"Autocar.dvn", "doble.dvn.dvn"}));
 }
 
 // Cada fallo de escritura da su mensaje y el diálogo sigue abierto; nada queda escrito y el
@@ -478,13 +476,12 @@ TEST_F(PruebaArchivo, CarpetaInicialYCarpetaVacia) {
                QTest::qWait(200);
                EXPECT_EQ(Lista(d), QStringList());
                EXPECT_EQ(En<QLineEdit>(d, "TextArchivo")->text(), QString());
-               ResponderModal(QStringLiteral("frmMensaje"), QStringLiteral("cmbAceptar"),
-                              [](QWidget* m) {
-                                EXPECT_EQ(m->windowTitle(), QStringLiteral("Error"));
-                                EXPECT_EQ(
-                                    m->findChild<QLabel*>(QStringLiteral("lblMensaje"))->text(),
-                                    QStringLiteral("No se ha seleccionado un fichero."));
-                              });
+               ResponderModal(
+                   QStringLiteral("frmMensaje"), QStringLiteral("cmbAceptar"), [](QWidget* m) {
+                     EXPECT_EQ(m->windowTitle(), QStringLiteral("Error"));
+                     EXPECT_EQ(m->findChild<QLabel*>(QStringLiteral("lblMensaje"))->text(),
+                               QStringLiteral("No se ha seleccionado un fichero."));
+                   });
                Aceptar(d);
                EXPECT_TRUE(d.isVisible());
                d.reject();
@@ -532,8 +529,7 @@ TEST_F(PruebaArchivo, UnidadesYCarpetas) {
                auto* arbol = En<QTreeView>(d, "Dir1");
                auto* modelo = qobject_cast<QFileSystemModel*>(arbol->model());
                QModelIndex sub;
-               ESPERAR(
-                   (sub = modelo->index(calculos + "/sub")).isValid() &&
+               ESPERAR((sub = modelo->index(calculos + "/sub")).isValid() &&
                        arbol->visualRect(sub).isValid() && !arbol->visualRect(sub).isEmpty());
                QTest::mouseClick(arbol->viewport(), Qt::LeftButton, {}, PuntoDe(arbol, sub));
                EXPECT_EQ(d.Carpeta(), calculos + "/sub");
@@ -553,7 +549,7 @@ TEST_F(PruebaArchivo, UnValorQueRedondeaAlGrabadoNoEsCambio) {
     ConDialogo([&] { ventana->AbrirDialogoArchivo(QStringLiteral("abrir")); },
                [&](frmArchivo& d) {
                  ESPERAR_IGUAL(En<QLineEdit>(d, "TextArchivo")->text(),
-                                           QStringLiteral("largo.dvn"));
+                               QStringLiteral("largo.dvn"));
                  Aceptar(d);
                });
   };
@@ -613,8 +609,7 @@ TEST_F(PruebaArchivo, SiEnLaPreguntaNoPierdeElTrabajo) {
   // Con archivo: "Si" graba en él sin diálogo y cierra.
   ConDialogo([&] { ventana->Accion("mnuFileOpen")->trigger(); },
              [&](frmArchivo& d) {
-               ESPERAR_IGUAL(En<QLineEdit>(d, "TextArchivo")->text(),
-                                         QStringLiteral("nuevo.dvn"));
+               ESPERAR_IGUAL(En<QLineEdit>(d, "TextArchivo")->text(), QStringLiteral("nuevo.dvn"));
                Aceptar(d);
              });
   Teclear(QStringLiteral("TextSC(9)"), QStringLiteral("87654"));
@@ -638,7 +633,7 @@ TEST_F(PruebaArchivo, GrabacionQueFallaNoPierdeNada) {
   ConDialogo([&] { ventana->AbrirDialogoArchivo(QStringLiteral("abrir")); },
              [&](frmArchivo& d) {
                ESPERAR_IGUAL(En<QLineEdit>(d, "TextArchivo")->text(),
-                                         QStringLiteral("trabajo.dvn"));
+                             QStringLiteral("trabajo.dvn"));
                Aceptar(d);
              });
   ASSERT_EQ(Estado().NombreArchivo, ruta);

@@ -14,13 +14,13 @@
 
 #include "Modales.h"
 #include "VentanaPrueba.h"
-#include "gui/formularios/FormularioDatos.h"
 #include "gui/ayuda/ArchivoChm.h"
 #include "gui/ayuda/Ayuda.h"
-#include "gui/comun/Carpetas.h"
 #include "gui/ayuda/MapaContenido.h"
 #include "gui/ayuda/NavegadorChm.h"
 #include "gui/ayuda/VentanaAyuda.h"
+#include "gui/comun/Carpetas.h"
+#include "gui/formularios/FormularioDatos.h"
 
 namespace dorvelna {
 namespace {

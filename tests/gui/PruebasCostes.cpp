@@ -11,8 +11,8 @@
 
 #include "Modales.h"
 #include "PruebaFormularios.h"
-#include "nucleo/archivos/LeerArchivo.h"
 #include "gui/comun/Twips.h"
+#include "nucleo/archivos/LeerArchivo.h"
 
 namespace dorvelna {
 namespace {

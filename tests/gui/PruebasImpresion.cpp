@@ -333,10 +333,13 @@ TEST_F(PruebasImpresion, ExportarAPdfSonLasSieteHojasA4ConElValorTecleado) {
                        propuesta = nombre;
                        return carpeta_.filePath(QStringLiteral("exportado"));
                      });
-  EXPECT_EQ(propuesta, QDir(CarpetaCalculos(ventana->EntornoPrograma())).filePath(clase + QStringLiteral(".pdf")));
-  EXPECT_EQ(NombrePropuesto(Datos(), QStringLiteral("/x/flota.dvn"), QStringLiteral(".pdf"),
-                            ventana->EntornoPrograma()),
-            QDir(CarpetaCalculos(ventana->EntornoPrograma())).filePath(QStringLiteral("flota.pdf")));
+  EXPECT_EQ(
+      propuesta,
+      QDir(CarpetaCalculos(ventana->EntornoPrograma())).filePath(clase + QStringLiteral(".pdf")));
+  EXPECT_EQ(
+      NombrePropuesto(Datos(), QStringLiteral("/x/flota.dvn"), QStringLiteral(".pdf"),
+                      ventana->EntornoPrograma()),
+      QDir(CarpetaCalculos(ventana->EntornoPrograma())).filePath(QStringLiteral("flota.pdf")));
   const QString pdf = carpeta_.filePath(QStringLiteral("exportado.pdf"));
   EXPECT_EQ(trabajos_, 0);
   // Las siete hojas de los formularios y, la última, el análisis de sensibilidad.
@@ -385,9 +388,10 @@ TEST_F(PruebasImpresion, UnaExportacionQueFallaNoDejaNadaYDiceElMotivo) {
     mensajes << titulo + QLatin1Char('|') + texto;
     return true;
   });
-  MandatoExportarPdf(ventana.get(), Datos(), QString(), Dibujar(), ventana->EntornoPrograma(), [&](QWidget*, const QString&) {
-    return carpeta_.filePath(QStringLiteral("no/existe/hojas.pdf"));
-  });
+  MandatoExportarPdf(ventana.get(), Datos(), QString(), Dibujar(), ventana->EntornoPrograma(),
+                     [&](QWidget*, const QString&) {
+                       return carpeta_.filePath(QStringLiteral("no/existe/hojas.pdf"));
+                     });
   ventana->EntornoPrograma().mensajes = {};
   ASSERT_EQ(mensajes.size(), 1);
   EXPECT_TRUE(mensajes[0].startsWith(QStringLiteral("Error|"))) << mensajes[0].toStdString();
@@ -397,12 +401,14 @@ TEST_F(PruebasImpresion, UnaExportacionQueFallaNoDejaNadaYDiceElMotivo) {
 
 TEST_F(PruebasImpresion, ExportarAHojaDeCalculoGrabaElCalculoDeLaVentana) {
   QString propuesta;
-  MandatoExportarHoja(ventana.get(), Datos(), QStringLiteral("/x/flota.dvn"), ventana->EntornoPrograma(),
-                      [&](QWidget*, const QString& nombre) {
+  MandatoExportarHoja(ventana.get(), Datos(), QStringLiteral("/x/flota.dvn"),
+                      ventana->EntornoPrograma(), [&](QWidget*, const QString& nombre) {
                         propuesta = nombre;
                         return carpeta_.filePath(QStringLiteral("libro"));
                       });
-  EXPECT_EQ(propuesta, QDir(CarpetaCalculos(ventana->EntornoPrograma())).filePath(QStringLiteral("flota.xlsx")));
+  EXPECT_EQ(
+      propuesta,
+      QDir(CarpetaCalculos(ventana->EntornoPrograma())).filePath(QStringLiteral("flota.xlsx")));
   const QJsonObject libro = pruebas::LeerXlsx(carpeta_.filePath(QStringLiteral("libro.xlsx")));
   const QJsonArray hojas = libro[QStringLiteral("hojas")].toArray();
   ASSERT_EQ(hojas.size(), 7);

@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "ComprobarTarta.h"
-#include "gui/formularios/Tarta.h"
 #include "gui/comun/Twips.h"
+#include "gui/formularios/Tarta.h"
 
 namespace dorvelna {
 namespace {

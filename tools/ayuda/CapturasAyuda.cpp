@@ -9,8 +9,8 @@
 #include "gui/comun/Carpetas.h"
 #include "gui/comun/frmMensaje.h"
 #include "gui/formularios/FormularioDatos.h"
-#include "gui/ventana/Arranque.h"
 #include "gui/formularios/frmSensibilidad.h"
+#include "gui/ventana/Arranque.h"
 #include "gui/ventana/VentanaPrincipal.h"
 #include "nucleo/model/Formularios.h"
 

@@ -12,9 +12,9 @@
 
 #include "CapturasAyuda.h"
 #include "TablasAyuda.h"
-#include "gui/ventana/Arranque.h"
 #include "gui/comun/Dibujos.h"
 #include "gui/comun/Identidad.h"
+#include "gui/ventana/Arranque.h"
 
 namespace {
 

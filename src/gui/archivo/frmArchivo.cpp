@@ -104,8 +104,8 @@ frmArchivo::frmArchivo(EstadoPrograma& estado, const Entorno& entorno, QWidget* 
   File1->setModel(modeloArchivos_);
   File1->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-  Label4 = etiqueta("Label4", QStringLiteral("Nombre del archivo"),
-                    RectTwips(1260, 3660, 1665, 195));
+  Label4 =
+      etiqueta("Label4", QStringLiteral("Nombre del archivo"), RectTwips(1260, 3660, 1665, 195));
   Label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   TextArchivo = new QLineEdit(this);
   TextArchivo->setObjectName(QStringLiteral("TextArchivo"));
@@ -326,8 +326,7 @@ void frmArchivo::AceptarAbrir(const QString& ruta) {
 // distinguir mayúsculas, se rechaza. Se mira la carpeta misma y no lo que la lista haya
 // llegado a cargar, y cuentan también los archivos ocultos.
 bool frmArchivo::YaExiste(const QString& nombre) const {
-  const QStringList presentes =
-      QDir(carpeta_).entryList(QDir::Files | QDir::Hidden | QDir::System);
+  const QStringList presentes = QDir(carpeta_).entryList(QDir::Files | QDir::Hidden | QDir::System);
   for (const QString& presente : presentes) {
     if (presente.toLower() == nombre) return true;
   }

@@ -64,7 +64,7 @@ private:
   QWidget* ventana_;
   QString tag_;
   QString carpeta_;
-  bool actualizando_ = false;      // cambios hechos por el propio diálogo, no por el usuario
+  bool actualizando_ = false;       // cambios hechos por el propio diálogo, no por el usuario
   bool elegidoPorUsuario_ = false;  // el usuario ya eligió archivo en esta carpeta
   bool seguirCarpeta_ = true;       // Dir1 mantiene a la vista la carpeta elegida
 

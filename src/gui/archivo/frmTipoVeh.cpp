@@ -16,10 +16,9 @@ namespace dorvelna {
 
 namespace {
 const char* const kRangos[] = {"Más de 55", "39-55", "26-38", "10 - 25"};
-const char* const kArchivos[] = {"Autocar Estandar mas 55 plazas.clb",
-                                 "Autocar Estandar 39 a 55 plazas.clb",
-                                 "Autocar Estandar 26 a 38 plazas.clb",
-                                 "Autocar Estandar 10 a 25 plazas.clb"};
+const char* const kArchivos[] = {
+    "Autocar Estandar mas 55 plazas.clb", "Autocar Estandar 39 a 55 plazas.clb",
+    "Autocar Estandar 26 a 38 plazas.clb", "Autocar Estandar 10 a 25 plazas.clb"};
 const QString kSegunda =
     QStringLiteral("\r\n\r\nLos datos del Calibrario deben estar en este subdirectorio.");
 }  // namespace
@@ -36,8 +35,8 @@ frmTipoVeh::frmTipoVeh(Calculo& calculo, const Entorno& entorno, QMainWindow* ve
   setModal(false);
   setFixedSize(TwipsAPixeles(6600), TwipsAPixeles(6300));
 
-  auto* lateral = new QLabel(QStringLiteral("Número de plazas del autocar (incluido el conductor)"),
-                             this);
+  auto* lateral =
+      new QLabel(QStringLiteral("Número de plazas del autocar (incluido el conductor)"), this);
   lateral->setGeometry(RectTwips(240, 720, 1500, 5160));
   lateral->setWordWrap(true);
   lateral->setAlignment(Qt::AlignCenter);

@@ -14,9 +14,7 @@ double TwipsPorPixel() {
 
 int TwipsAPixeles(int twips) { return static_cast<int>(std::lround(twips / TwipsPorPixel())); }
 
-int PixelesATwips(int pixeles) {
-  return static_cast<int>(std::lround(pixeles * TwipsPorPixel()));
-}
+int PixelesATwips(int pixeles) { return static_cast<int>(std::lround(pixeles * TwipsPorPixel())); }
 
 QRect RectTwips(int left, int top, int width, int height) {
   return QRect(TwipsAPixeles(left), TwipsAPixeles(top), TwipsAPixeles(width),

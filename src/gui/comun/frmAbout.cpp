@@ -5,10 +5,10 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "gui/comun/frmMensaje.h"
 #include "gui/comun/Dibujos.h"
 #include "gui/comun/Identidad.h"
 #include "gui/comun/Twips.h"
+#include "gui/comun/frmMensaje.h"
 
 namespace dorvelna {
 

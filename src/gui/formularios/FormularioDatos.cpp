@@ -5,9 +5,9 @@
 #include "gui/campos/BotonOpcion.h"
 #include "gui/campos/CampoTexto.h"
 #include "gui/campos/NombreAccesible.h"
-#include "nucleo/model/Formularios.h"
 #include "gui/comun/Twips.h"
 #include "nucleo/model/Catalogo.h"
+#include "nucleo/model/Formularios.h"
 
 namespace dorvelna {
 
@@ -137,9 +137,8 @@ CampoTexto* FormularioDatos::NuevoCampo(QWidget* contenedor, Columna col, int in
   return campo;
 }
 
-QLabel* FormularioDatos::NuevaEtiqueta(QWidget* contenedor, const QString& texto, int left,
-                                       int top, int width, int height,
-                                       Qt::Alignment alineacion) {
+QLabel* FormularioDatos::NuevaEtiqueta(QWidget* contenedor, const QString& texto, int left, int top,
+                                       int width, int height, Qt::Alignment alineacion) {
   auto* etiqueta = new QLabel(texto, contenedor);
   QRect caja = RectTwips(left, top, width, height);
   // Un rótulo largo crece hacia abajo en lugar de quedar cortado.

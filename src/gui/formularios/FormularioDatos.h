@@ -92,10 +92,11 @@ protected:
                       const QString& rotulo, int left, int width,
                       const std::vector<CampoFila>& campos, int guion = -1, int anchoGuion = 0);
 
-  CampoTexto* NuevoCampo(QWidget* contenedor, Columna col, int indice, int left, int top,
-                         int width, int height = 285);
+  CampoTexto* NuevoCampo(QWidget* contenedor, Columna col, int indice, int left, int top, int width,
+                         int height = 285);
   QLabel* NuevaEtiqueta(QWidget* contenedor, const QString& texto, int left, int top, int width,
-                        int height = 285, Qt::Alignment alineacion = Qt::AlignLeft | Qt::AlignVCenter);
+                        int height = 285,
+                        Qt::Alignment alineacion = Qt::AlignLeft | Qt::AlignVCenter);
   QGroupBox* NuevoMarco(QWidget* contenedor, const QString& titulo, int left, int top, int width,
                         int height, const QColor& fondo);
   // Pareja de opciones de la sección en su marco (Frame + columna + letra + sufijo, con

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "nucleo/entrada/Formato.h"
-#include "gui/formularios/EtiquetasTarta.h"
 #include "gui/comun/Twips.h"
+#include "gui/formularios/EtiquetasTarta.h"
+#include "nucleo/entrada/Formato.h"
 
 namespace dorvelna {
 

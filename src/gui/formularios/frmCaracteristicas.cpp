@@ -112,9 +112,9 @@ void frmCaracteristicas::ConstruirColumna(QGroupBox* marco, Columna col) {
   unidadProduccion->resize(unidadProduccion->width(), TwipsAPixeles(240));
   ocultarEnO(unidadProduccion);
   y += 240;
-  QLabel* produccion = NuevaEtiqueta(
-      explotacion, QStringLiteral("Producción anual (viajeros - kilómetro)"), kRotulo, y,
-      kAnchoRotulo);
+  QLabel* produccion =
+      NuevaEtiqueta(explotacion, QStringLiteral("Producción anual (viajeros - kilómetro)"), kRotulo,
+                    y, kAnchoRotulo);
   ocultarEnO(produccion);
   ocultarEnO(NuevoCampo(explotacion, col, 23, kPorcentaje, y, 1500));
   AjustarAlto(explotacion);

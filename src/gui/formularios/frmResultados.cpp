@@ -3,8 +3,8 @@
 #include <QKeyEvent>
 
 #include "gui/campos/MostrarValor.h"
-#include "nucleo/model/Catalogo.h"
 #include "gui/comun/Twips.h"
+#include "nucleo/model/Catalogo.h"
 
 namespace dorvelna {
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <QString>
 #include <memory>
 
 #include "gui/comun/Entorno.h"
 #include "gui/ventana/VentanaPrincipal.h"
-#include <QString>
 
 class QApplication;
 

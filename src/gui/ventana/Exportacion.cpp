@@ -1,7 +1,5 @@
 #include "gui/ventana/Exportacion.h"
 
-#include "gui/comun/Entorno.h"
-
 #include <QBuffer>
 #include <QDir>
 #include <QFileDialog>
@@ -15,6 +13,7 @@
 
 #include "exportar/LibroCalculo.h"
 #include "gui/comun/Carpetas.h"
+#include "gui/comun/Entorno.h"
 #include "gui/comun/frmMensaje.h"
 #include "nucleo/archivos/DiagnosticoRuta.h"
 #include "nucleo/archivos/FalloArchivo.h"
@@ -112,7 +111,8 @@ void Exportar(QWidget* padre, const Calculo& calculo, const QString& archivo,
   QString ruta = pregunta(padre, NombrePropuesto(calculo, archivo, extension, entorno));
   if (ruta.isEmpty()) return;
   if (!ruta.endsWith(extension, Qt::CaseInsensitive)) ruta += extension;
-  if (const auto fallo = exportar(ruta)) MostrarMensaje(*fallo, QStringLiteral("Error"), padre, entorno);
+  if (const auto fallo = exportar(ruta))
+    MostrarMensaje(*fallo, QStringLiteral("Error"), padre, entorno);
 }
 
 }  // namespace

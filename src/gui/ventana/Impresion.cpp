@@ -17,10 +17,7 @@
 
 namespace dorvelna {
 
-namespace {
-
-
-}  // namespace
+namespace {}  // namespace
 
 std::unique_ptr<QPrinter> ImpresoraPredeterminada() {
   const QPrinterInfo predeterminada = QPrinterInfo::defaultPrinter();

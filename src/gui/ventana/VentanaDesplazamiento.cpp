@@ -4,8 +4,8 @@
 #include <QGroupBox>
 #include <algorithm>
 
-#include "gui/formularios/FormularioDatos.h"
 #include "gui/comun/Twips.h"
+#include "gui/formularios/FormularioDatos.h"
 #include "gui/ventana/VentanaPrincipal.h"
 
 namespace dorvelna {

@@ -2,11 +2,11 @@
 #include "gui/archivo/frmArchivo.h"
 #include "gui/archivo/frmNueva.h"
 #include "gui/archivo/frmTipoVeh.h"
-#include "gui/ventana/VentanaPrincipal.h"
 #include "gui/comun/frmAbout.h"
 #include "gui/comun/frmMensaje.h"
 #include "gui/comun/frmPreguntaGrabar.h"
 #include "gui/ventana/Recientes.h"
+#include "gui/ventana/VentanaPrincipal.h"
 
 namespace dorvelna {
 
@@ -22,7 +22,8 @@ void VentanaPrincipal::MostrarNueva() {
 
 void VentanaPrincipal::MostrarTipoVeh() {
   auto* dialogo = new frmTipoVeh(estado_.calculo, entorno_, this);
-  connect(dialogo, &frmTipoVeh::mostrado, this, [this] { PonerMenus(SituacionMenus::DialogoNuevo); });
+  connect(dialogo, &frmTipoVeh::mostrado, this,
+          [this] { PonerMenus(SituacionMenus::DialogoNuevo); });
   connect(dialogo, &frmTipoVeh::ocultado, this, [this] { PonerMenus(SituacionMenus::SinCalculo); });
   connect(dialogo, &frmTipoVeh::calculoAbierto, this, &VentanaPrincipal::CargarPatillas);
   dialogo->show();

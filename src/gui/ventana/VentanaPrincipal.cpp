@@ -18,12 +18,12 @@
 #include "gui/formularios/FabricaFormularios.h"
 #include "gui/formularios/FormularioDatos.h"
 #include "gui/formularios/frmSensibilidad.h"
+#include "gui/ventana/AbrirCalculo.h"
 #include "gui/ventana/Exportacion.h"
 #include "gui/ventana/Impresion.h"
 #include "gui/ventana/PantallaQt.h"
-#include "gui/ventana/Rueda.h"
-#include "gui/ventana/AbrirCalculo.h"
 #include "gui/ventana/Recientes.h"
+#include "gui/ventana/Rueda.h"
 #include "gui/ventana/SoltarCalculos.h"
 
 namespace dorvelna {
@@ -31,9 +31,8 @@ namespace dorvelna {
 VentanaPrincipal::VentanaPrincipal(Entorno entorno, QWidget* padre)
     : QMainWindow(padre),
       entorno_(std::move(entorno)),
-      pantalla_(
-          std::make_unique<PantallaQt>([this](Formulario f) { return ObtenerFormulario(f); },
-                                       [this] { ResultadosSCambiados(); })) {
+      pantalla_(std::make_unique<PantallaQt>([this](Formulario f) { return ObtenerFormulario(f); },
+                                             [this] { ResultadosSCambiados(); })) {
   setObjectName(QStringLiteral("frmMain"));
   estado_.calculo.PonerPantalla(pantalla_.get());
 
@@ -65,7 +64,8 @@ VentanaPrincipal::VentanaPrincipal(Entorno entorno, QWidget* padre)
       },
       [this](const QString& ruta) {
         if (patillas_->isVisible()) CerrarCalculo();
-        if (!patillas_->isVisible() && AbrirCalculo(estado_, ruta, this, entorno_)) CargarPatillas();
+        if (!patillas_->isVisible() && AbrirCalculo(estado_, ruta, this, entorno_))
+          CargarPatillas();
       });
   resize(TwipsAPixeles(11985), TwipsAPixeles(8250));
 }

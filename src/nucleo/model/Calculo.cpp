@@ -1,9 +1,9 @@
 #include "nucleo/model/Calculo.h"
 
+#include <cmath>
+
 #include "nucleo/model/Catalogo.h"
 #include "nucleo/model/Redondear.h"
-
-#include <cmath>
 
 namespace dorvelna {
 

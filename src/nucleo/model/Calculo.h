@@ -97,8 +97,7 @@ private:
   bool EsSi(Grupo g, Columna col, int i) const;
   // Guarda x redondeado a los decimales del campo (como entero de 32 bits si se pide) y lo
   // muestra. Si x falta o el paso falla, el campo conserva su valor y su texto.
-  bool FijarRedondeado(Grupo g, Columna col, int i, Cifra x,
-                       bool entero = false);
+  bool FijarRedondeado(Grupo g, Columna col, int i, Cifra x, bool entero = false);
   // Guarda x tal cual (sin redondear) y lo muestra.
   bool FijarSinRedondear(Grupo g, Columna col, int i, Cifra x);
   void Mostrar(Grupo g, Columna col, int i);

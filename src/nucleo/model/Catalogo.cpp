@@ -75,7 +75,8 @@ Tabla::Tabla() {
   D(C, 24, 0, 3, "kW", "Potencia en kilovatios", "ConvertirPotencia");
 
   // Grupo F1: autocar y equipos auxiliares.
-  L(F1, 1, "Forma de adquisición del autocar: sí = \"Compra\", no = \"Otra forma (alquiler, ...)\"");
+  L(F1, 1,
+    "Forma de adquisición del autocar: sí = \"Compra\", no = \"Otra forma (alquiler, ...)\"");
   E(F1, 2, 2, 10, 3000, 900000, "€", "Precio sin IVA de adquisición del autocar (euros)");
   E(F1, 3, 1, 4, 0.5, 35, "años",
     "Número de años desde la compra hasta la venta o baja del autocar");
@@ -147,11 +148,9 @@ Tabla::Tabla() {
   E(F2, 17, 2, 9, 0, 30000, "€/año", "Coste anuales de otros seguros (euros)");
   E(F2, 18, 2, 9, 0, 100000, "€/año", "Coste anual de los seguros (euros)", Rol::EntradaSiTotal,
     "SumarCampos");
-  L(F2, 19,
-    "Forma de introducir los costes fiscales: sí = \"Desglosado\", no = \"Total\"");
+  L(F2, 19, "Forma de introducir los costes fiscales: sí = \"Desglosado\", no = \"Total\"");
   E(F2, 20, 2, 8, 0, 1500, "€/año", "Coste anual de los visados (euros)");
-  E(F2, 21, 2, 8, 0, 1500, "€/año",
-    "Coste anual de la Inspección Técnica de Vehículos (euros)");
+  E(F2, 21, 2, 8, 0, 1500, "€/año", "Coste anual de la Inspección Técnica de Vehículos (euros)");
   E(F2, 22, 2, 8, 0, 3000, "€/año",
     "Coste anual del Impuesto de Actividades Económicas repercutible a este autocar (euros)");
   E(F2, 23, 2, 8, 0, 3000, "€/año",

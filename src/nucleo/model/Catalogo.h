@@ -19,10 +19,10 @@ struct DefinicionCampo {
   Grupo grupo;
   int indice;
   Tipo tipo;
-  int decimales;    // -1 para los textos y los sí/no
-  int caracteres;   // máximo que puede teclear el usuario; 0 si no se teclea
-  Valor minimo;     // vacío si no tiene
-  Valor maximo;     // vacío si no tiene
+  int decimales;   // -1 para los textos y los sí/no
+  int caracteres;  // máximo que puede teclear el usuario; 0 si no se teclea
+  Valor minimo;    // vacío si no tiene
+  Valor maximo;    // vacío si no tiene
   Rol rol;
   const char* unidad;
   const char* significado;  // texto de ayuda o rótulo del campo

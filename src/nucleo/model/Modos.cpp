@@ -1,8 +1,7 @@
 // Cambios de la forma de introducir una sección: "Compra"/"Otra forma" y "Desglosado"/"Total".
-#include "nucleo/model/Calculo.h"
-
 #include <vector>
 
+#include "nucleo/model/Calculo.h"
 #include "nucleo/model/Formularios.h"
 
 namespace dorvelna {

@@ -108,9 +108,15 @@ void Calculo::Calcular(Formulario form, Columna col, int i) {
           break;
         case 3:
         case 4: PrecioCarburante(col); break;
-        case 8: case 9: case 10:
-        case 11: case 12: case 13:
-        case 14: case 15: case 16: {
+        case 8:
+        case 9:
+        case 10:
+        case 11:
+        case 12:
+        case 13:
+        case 14:
+        case 15:
+        case 16: {
           const int guarda = 8 + 3 * ((i - 8) / 3);
           if (S) {
             HabilitarCampos(V, {guarda}, {guarda + 1, guarda + 2});

@@ -84,7 +84,8 @@ std::optional<double> RedondearPorTexto(double x, int n) {
   const int exponente = std::atoi(e + 1);
   std::string cifras;
   cifras += buf[0];
-  cifras.append(buf + 2, static_cast<std::size_t>(e - (buf + 2)));  // 15 cifras: valor = cifras · 10^(exponente − 14)
+  cifras.append(buf + 2, static_cast<std::size_t>(
+                             e - (buf + 2)));  // 15 cifras: valor = cifras · 10^(exponente − 14)
 
   const bool negativo = y < 0;
   std::string texto;

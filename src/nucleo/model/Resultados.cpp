@@ -1,10 +1,10 @@
 // Resultados (grupo R), servicios concretos y comentario de los costes indirectos.
+#include <array>
+
 #include "nucleo/entrada/Formato.h"
 #include "nucleo/model/Calculo.h"
 #include "nucleo/model/Catalogo.h"
 #include "nucleo/model/Redondear.h"
-
-#include <array>
 
 namespace dorvelna {
 
@@ -41,7 +41,7 @@ std::optional<double> CosteAmortizacion(const Valores& v) {
       if (renta.Vale()) suma += *renta;
     }
   };
-  activo(1, 2, 3, 22, 5, 10);    // autocar: precio sin neumáticos menos valor residual
+  activo(1, 2, 3, 22, 5, 10);      // autocar: precio sin neumáticos menos valor residual
   activo(11, 12, 13, 12, 15, 20);  // equipos auxiliares
   return Redondear(suma, 2);
 }
@@ -114,7 +114,8 @@ void Calculo::MostrarColumna(Columna col) {
                                             {23, 3},  {25, 5},  {26, 6},  {35, 15}, {27, 7},
                                             {39, 19}, {28, 8},  {29, 9},  {24, 4},  {30, 10},
                                             {37, 17}, {31, 11}, {32, 12}, {33, 13}};
-  for (const auto& [p, a] : kPorcentajes) poner(p, Red(Cifra(100.0) * r[a] / r[18], Decimales(R, p)));
+  for (const auto& [p, a] : kPorcentajes)
+    poner(p, Red(Cifra(100.0) * r[a] / r[18], Decimales(R, p)));
 
   r[49] = poner(49, N(v.C[23]));
   if (r[49].Vale()) poner(40, *r[49] == 0 ? Cifra(0.0) : Red(r[18] / r[49], Decimales(R, 40)));

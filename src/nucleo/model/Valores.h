@@ -10,10 +10,10 @@ namespace dorvelna {
 
 enum class Grupo { C, F1, F2, V, I, R, SS };
 inline constexpr std::array<Grupo, 7> kGrupos = {Grupo::C, Grupo::F1, Grupo::F2, Grupo::V,
-                                                 Grupo::I, Grupo::R, Grupo::SS};
+                                                 Grupo::I, Grupo::R,  Grupo::SS};
 // Grupos en el orden en que los guarda un archivo de cálculo (F2 antes que V; R no se guarda).
 inline constexpr std::array<Grupo, 6> kGruposArchivo = {Grupo::C, Grupo::F1, Grupo::F2,
-                                                        Grupo::V, Grupo::I, Grupo::SS};
+                                                        Grupo::V, Grupo::I,  Grupo::SS};
 
 constexpr int TamanoGrupo(Grupo g) {
   switch (g) {

@@ -8,10 +8,10 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
-#include "comun/DispositivoQueFalla.h"
-#include "comun/FifoVigilada.h"
 #include "ClasesAutocar.h"
 #include "PantallaGrabadora.h"
+#include "comun/DispositivoQueFalla.h"
+#include "comun/FifoVigilada.h"
 #include "nucleo/archivos/ComponerArchivo.h"
 #include "nucleo/archivos/EscribirArchivo.h"
 #include "nucleo/archivos/LeerArchivo.h"
