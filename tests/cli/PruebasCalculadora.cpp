@@ -18,7 +18,7 @@
 #include "comun/FifoVigilada.h"
 #include "comun/LeerXlsx.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 const QString kCalculadora = QStringLiteral(DORVELNA_BIN "/dorvelna-calc");
@@ -515,4 +515,4 @@ TEST(Calculadora, VariacionDeLaSensibilidad) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

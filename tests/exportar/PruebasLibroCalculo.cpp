@@ -12,7 +12,7 @@
 #include "nucleo/model/Catalogo.h"
 #include "nucleo/model/Formularios.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 QJsonArray Fila(const QJsonObject& hoja, int fila) {
@@ -120,4 +120,4 @@ TEST_F(LibroCalculo, UnaGrabacionQueFallaDejaElArchivoAnterior) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

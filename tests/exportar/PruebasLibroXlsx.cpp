@@ -12,7 +12,7 @@
 #include "comun/LeerXlsx.h"
 #include "exportar/LibroXlsx.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 using pruebas::DispositivoQueFalla;
@@ -168,4 +168,4 @@ TEST_F(Libro, GrabacionFallidaNoDejaNada) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

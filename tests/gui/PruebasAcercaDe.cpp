@@ -9,7 +9,7 @@
 #include "gui/comun/Entorno.h"
 #include "gui/comun/frmAbout.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 using pruebas::ResponderModal;
@@ -110,4 +110,4 @@ TEST_F(PruebaAcercaDe, LosCreditosSalenEnElCuadroDeMensajes) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

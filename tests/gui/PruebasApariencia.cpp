@@ -11,7 +11,7 @@
 #include "gui/comun/frmPreguntaGrabar.h"
 #include "gui/comun/frmSplash.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 // Nada se sale de su padre, nada se pisa con sus hermanos y todo texto cabe en su control.
@@ -94,4 +94,4 @@ TEST(Apariencia, LosDialogosSeVenEnterosYOrdenados) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

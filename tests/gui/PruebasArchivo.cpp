@@ -26,7 +26,7 @@
 #include "nucleo/archivos/EscribirArchivo.h"
 #include "nucleo/archivos/LeerArchivo.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 using pruebas::GuardiaModal;
@@ -675,4 +675,4 @@ TEST_F(PruebaArchivo, GrabacionQueFallaNoPierdeNada) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

@@ -22,7 +22,7 @@
 #include "gui/comun/Carpetas.h"
 #include "gui/formularios/FormularioDatos.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 using pruebas::ResponderModal;
@@ -432,4 +432,4 @@ TEST(MapaContenido, LeeListasAnidadasEntidadesYSaltaLoQueNoEsDelMapa) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

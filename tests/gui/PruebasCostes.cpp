@@ -14,7 +14,7 @@
 #include "gui/comun/Twips.h"
 #include "nucleo/archivos/LeerArchivo.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 using pruebas::ResponderModal;
@@ -351,4 +351,4 @@ TEST_F(PruebaCostes, ColumnaODeReferenciaEnTotal) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

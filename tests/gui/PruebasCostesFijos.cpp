@@ -18,7 +18,7 @@
 #include "nucleo/model/Catalogo.h"
 #include "nucleo/model/Formularios.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 constexpr int kSeguros[] = {10, 11, 12, 13, 14, 15, 16, 17, 29, 30};
@@ -373,4 +373,4 @@ TEST_F(PruebaCostesFijos, ParejasDeLaColumnaOLegiblesYQuietas) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

@@ -15,7 +15,7 @@
 #include "gui/formularios/FormularioDatos.h"
 #include "gui/ventana/Rueda.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 class PruebaDesplazamiento : public pruebas::VentanaPrueba, public QObject {
@@ -392,4 +392,4 @@ TEST_F(PruebaDesplazamiento, LasTirasSiguenElTamanoDeLaVentana) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

@@ -4,7 +4,7 @@
 
 #include "gui/comun/Dibujos.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 // Rectángulo de los píxeles pintados (no transparentes) de un dibujo.
@@ -56,4 +56,4 @@ TEST(Dibujos, UnaClaseQueNoExisteNoPintaNada) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

@@ -22,7 +22,7 @@
 #include "nucleo/archivos/FalloArchivo.h"
 #include "nucleo/archivos/LeerArchivo.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 using pruebas::GuardiaModal;
@@ -316,4 +316,4 @@ TEST(LineaOrdenes, UsoYVersionSinVentana) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

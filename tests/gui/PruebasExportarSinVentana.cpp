@@ -11,7 +11,7 @@
 #include "nucleo/archivos/FalloArchivo.h"
 #include "nucleo/archivos/LeerArchivo.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 const QString kClase =
@@ -84,4 +84,4 @@ TEST(ExportarSinVentana, UnArchivoQueNoSeLeeOUnaLlamadaMal) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

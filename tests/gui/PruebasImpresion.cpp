@@ -26,7 +26,7 @@
 #include "gui/ventana/Exportacion.h"
 #include "gui/ventana/Impresion.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 using pruebas::GuardiaModal;
@@ -419,4 +419,4 @@ TEST_F(PruebasImpresion, ExportarAHojaDeCalculoGrabaElCalculoDeLaVentana) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

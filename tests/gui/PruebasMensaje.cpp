@@ -10,7 +10,7 @@
 #include "gui/comun/Twips.h"
 #include "gui/comun/frmMensaje.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 using pruebas::GuardiaModal;
@@ -164,4 +164,4 @@ TEST_F(PruebaMensaje, UnModalQueNadieEsperaHaceFallarLaPruebaConSuTexto) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

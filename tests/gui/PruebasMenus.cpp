@@ -12,7 +12,7 @@
 #include "VentanaPrueba.h"
 #include "gui/ventana/TablaMenus.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 QString Fila(const QString& nombre, const QString& padre, const QString& leyenda,
@@ -112,4 +112,4 @@ TEST_F(PruebaMenus, CadaSituacionDejaElegirLoQueDiceLaTabla) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

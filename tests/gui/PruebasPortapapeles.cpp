@@ -11,7 +11,7 @@
 #include "VentanaPrueba.h"
 #include "gui/formularios/FormularioDatos.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 enum class Via { Teclas, Raton, Alt, F10 };
@@ -241,4 +241,4 @@ INSTANTIATE_TEST_SUITE_P(Caminos, PruebaPortapapeles,
                          ::testing::Values(Via::Teclas, Via::Raton, Via::Alt, Via::F10), NombreVia);
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

@@ -8,7 +8,7 @@
 #include "gui/comun/frmMensaje.h"
 #include "gui/comun/frmPreguntaGrabar.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 using pruebas::ResponderModal;
@@ -112,4 +112,4 @@ TEST_F(PruebaPregunta, ElMensajeDeGrabadoSaleConLaPreguntaCerrada) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

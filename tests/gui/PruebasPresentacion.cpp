@@ -9,7 +9,7 @@
 #include "gui/comun/Twips.h"
 #include "gui/comun/frmSplash.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 using pruebas::GuardiaModal;
@@ -105,4 +105,4 @@ TEST(frmSplash, MostrarPresentacionEsperaAQueSeCierre) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

@@ -16,7 +16,7 @@
 #include "PruebaFormularios.h"
 #include "nucleo/model/Catalogo.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 // Archivo de referencia de cada clase, en el orden de los botones de frmTipoVeh.
@@ -227,4 +227,4 @@ TEST_F(PruebaResultados, LaTartaSigueALosCambiosSinVolverAResultados) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

@@ -18,7 +18,7 @@
 #include "gui/formularios/frmSensibilidad.h"
 #include "nucleo/model/Catalogo.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 // dorvelna-calc --sensibilidad=P sobre el archivo de la clase de 39 a 55 plazas.
@@ -196,4 +196,4 @@ TEST_F(PruebaSensibilidad, ElGraficoDejaVerTodosSusTextos) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

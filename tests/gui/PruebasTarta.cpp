@@ -10,7 +10,7 @@
 #include "gui/comun/Twips.h"
 #include "gui/formularios/Tarta.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 // Porcentaje de cada ranura, en el orden del dibujo.
@@ -239,4 +239,4 @@ INSTANTIATE_TEST_SUITE_P(RepartosYMedidas, PruebaTartaHostil,
                                             ::testing::ValuesIn(kMedidas)));
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

@@ -4,7 +4,7 @@
 
 #include "nucleo/model/Catalogo.h"
 
-namespace dorvelna::prueba {
+namespace dorvelna::pruebas {
 
 namespace {
 
@@ -133,11 +133,11 @@ const std::array<ClaseAutocar, 4>& ClasesAutocar() {
   return clases;
 }
 
-}  // namespace dorvelna::prueba
+}  // namespace dorvelna::pruebas
 
 #include "nucleo/archivos/ComponerArchivo.h"
 
-namespace dorvelna::prueba {
+namespace dorvelna::pruebas {
 
 QByteArrayList LineasClase(int k) {
   const Valores& v = ClasesAutocar()[k].valores;
@@ -152,4 +152,4 @@ QByteArray Unir(const QByteArrayList& lineas, const QByteArray& fin) {
   return todo;
 }
 
-}  // namespace dorvelna::prueba
+}  // namespace dorvelna::pruebas

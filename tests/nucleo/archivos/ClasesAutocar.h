@@ -5,7 +5,7 @@
 
 #include "nucleo/model/Valores.h"
 
-namespace dorvelna::prueba {
+namespace dorvelna::pruebas {
 
 // Las cuatro clases de autocar de referencia, de la mayor a la menor.
 struct ClaseAutocar {
@@ -15,14 +15,14 @@ struct ClaseAutocar {
 
 const std::array<ClaseAutocar, 4>& ClasesAutocar();
 
-}  // namespace dorvelna::prueba
+}  // namespace dorvelna::pruebas
 
 #include <QByteArrayList>
 
-namespace dorvelna::prueba {
+namespace dorvelna::pruebas {
 
 // Las 194 líneas, sin su fin de línea, del archivo de la clase k (S = O).
 QByteArrayList LineasClase(int k);
 QByteArray Unir(const QByteArrayList& lineas, const QByteArray& fin = "\r\n");
 
-}  // namespace dorvelna::prueba
+}  // namespace dorvelna::pruebas

@@ -9,7 +9,7 @@
 #include "nucleo/model/Catalogo.h"
 #include "nucleo/model/Pantalla.h"
 
-namespace dorvelna::prueba {
+namespace dorvelna::pruebas {
 
 // Guarda lo que cada control mostraría y los avisos de rótulos y modos, en orden.
 class PantallaGrabadora : public Pantalla {
@@ -39,4 +39,4 @@ public:
   }
 };
 
-}  // namespace dorvelna::prueba
+}  // namespace dorvelna::pruebas

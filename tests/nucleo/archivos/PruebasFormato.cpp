@@ -9,11 +9,11 @@
 #include "nucleo/archivos/InterpretarArchivo.h"
 #include "nucleo/model/Catalogo.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
-using prueba::LineasClase;
-using prueba::Unir;
+using pruebas::LineasClase;
+using pruebas::Unir;
 
 // Lee la clase 0 con la línea n (1..194) sustituida.
 std::optional<ContenidoArchivo> ConLinea(int n, const QByteArray& linea) {
@@ -185,7 +185,7 @@ TEST(Lectura, MarcaUtf8YBytesNulos) {
 TEST(Escritura, NumerosConPuntoAunqueElIdiomaUseComa) {
   const QLocale antes;
   QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
-  Valores v = prueba::ClasesAutocar()[0].valores;
+  Valores v = pruebas::ClasesAutocar()[0].valores;
   v.C[6] = Valor(1234567.891);
   v.F1[9] = Valor(1.0 / 3.0);
   v.V[17] = Valor(-0.085);
@@ -207,7 +207,7 @@ TEST(Escritura, NumerosConPuntoAunqueElIdiomaUseComa) {
 }
 
 TEST(Escritura, TextosSinComillasNiSaltosYEnWindows1252) {
-  Valores v = prueba::ClasesAutocar()[0].valores;
+  Valores v = pruebas::ClasesAutocar()[0].valores;
   v.C[1] = Valor(QStringLiteral("Autocar \"Ñandú\" 中\r\n€"));
   const QByteArray primera = ComponerArchivo(v, v).split('\n').first();
   EXPECT_EQ(primera, QByteArray("\"Autocar \xD1"
@@ -215,13 +215,13 @@ TEST(Escritura, TextosSinComillasNiSaltosYEnWindows1252) {
 }
 
 TEST(Escritura, LoEscritoSeLeeIgual) {
-  Valores v = prueba::ClasesAutocar()[2].valores;
+  Valores v = pruebas::ClasesAutocar()[2].valores;
   v.C[1] = Valor(QStringLiteral("Autobús «Ñ» – ‰ €"));
   v.F2[2] = Valor(false);
   v.V[3] = Valor(0.0612345678901234);
   v.SS[3] = Valor(1234.5);
   v.Fecha = QDate(1999, 12, 31);
-  Valores o = prueba::ClasesAutocar()[3].valores;
+  Valores o = pruebas::ClasesAutocar()[3].valores;
   const auto c = InterpretarArchivo(ComponerArchivo(v, o));
   ASSERT_TRUE(c);
   for (Grupo g : kGruposArchivo) {
@@ -237,4 +237,4 @@ TEST(Escritura, LoEscritoSeLeeIgual) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

@@ -16,12 +16,12 @@
 #include "nucleo/archivos/EscribirArchivo.h"
 #include "nucleo/archivos/LeerArchivo.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 using pruebas::DispositivoQueFalla;
 
-using prueba::ClasesAutocar;
+using pruebas::ClasesAutocar;
 
 void Guardar(const QString& ruta, const QByteArray& bytes) {
   QFile f(ruta);
@@ -48,7 +48,7 @@ protected:
     ASSERT_FALSE(LeerArchivo(calculo, Ruta(nombre)));
   }
   QTemporaryDir dir;
-  prueba::PantallaGrabadora pantalla;
+  pruebas::PantallaGrabadora pantalla;
   Calculo calculo{&pantalla};
 };
 
@@ -102,10 +102,10 @@ TEST_F(Archivos, ValoresFueraDeLimitesSeCarganSinCambios) {
 
 TEST_F(Archivos, CadaFalloDeAperturaTieneSuClase) {
   Guardar(Ruta("suelto.txt"), "x");
-  Guardar(Ruta("corto.dvn"), prueba::Unir(prueba::LineasClase(0).mid(0, 193)));
-  QByteArrayList mal = prueba::LineasClase(0);
+  Guardar(Ruta("corto.dvn"), pruebas::Unir(pruebas::LineasClase(0).mid(0, 193)));
+  QByteArrayList mal = pruebas::LineasClase(0);
   mal[150] = "\"texto donde va un número\"";  // ya en la columna O
-  Guardar(Ruta("mal.dvn"), prueba::Unir(mal));
+  Guardar(Ruta("mal.dvn"), pruebas::Unir(mal));
   const std::pair<QString, FalloArchivo> casos[] = {
       {Ruta("no-esta.dvn"), FalloArchivo::NoEncontrado},
       {Ruta("no-hay/a.dvn"), FalloArchivo::CarpetaNoExiste},
@@ -248,4 +248,4 @@ TEST(Calibrario, LosArchivosSonLosDeLaTablaYSeCargan) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

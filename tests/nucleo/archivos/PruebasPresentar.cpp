@@ -8,7 +8,7 @@
 #include "nucleo/archivos/ComponerArchivo.h"
 #include "nucleo/archivos/LeerArchivo.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 class Presentar : public ::testing::Test {
@@ -25,12 +25,12 @@ protected:
   QString S(Grupo g, int i) const { return pantalla.Texto(g, Columna::S, i); }
   QString O(Grupo g, int i) const { return pantalla.Texto(g, Columna::O, i); }
   QTemporaryDir dir;
-  prueba::PantallaGrabadora pantalla;
+  pruebas::PantallaGrabadora pantalla;
   Calculo calculo{&pantalla};
 };
 
 TEST_F(Presentar, RotulosPrimeroYTodosLosModosAunqueYaEstenElegidos) {
-  Valores s = prueba::ClasesAutocar()[0].valores;
+  Valores s = pruebas::ClasesAutocar()[0].valores;
   Valores o = s;
   s.Fecha = QDate(2024, 3, 9);
   s.F2[9] = Valor(false);  // seguros en "Total" sólo en S
@@ -58,7 +58,7 @@ TEST_F(Presentar, RotulosPrimeroYTodosLosModosAunqueYaEstenElegidos) {
 }
 
 TEST_F(Presentar, ReglasDeVaciadoEnUnaSolaColumna) {
-  Valores s = prueba::ClasesAutocar()[0].valores;
+  Valores s = pruebas::ClasesAutocar()[0].valores;
   Valores o = s;
   s.C[10] = Valor(100.0);   // C(12) = 0 sólo en S
   o.F1[6] = Valor(0.0);     // sin financiación sólo en O
@@ -88,7 +88,7 @@ TEST_F(Presentar, ReglasDeVaciadoEnUnaSolaColumna) {
 }
 
 TEST_F(Presentar, ValoresVaciosDelArchivoNoSonCambios) {
-  Valores v = prueba::ClasesAutocar()[3].valores;
+  Valores v = pruebas::ClasesAutocar()[3].valores;
   v.C[7] = Valor();
   v.SS[2] = Valor();
   QByteArray bytes = ComponerArchivo(v, v).replace("\r\n0\r\n", "\r\n\r\n");
@@ -104,4 +104,4 @@ TEST_F(Presentar, ValoresVaciosDelArchivoNoSonCambios) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

@@ -9,7 +9,7 @@
 #include "nucleo/entrada/EdicionCampos.h"
 #include "nucleo/model/EstadoPrograma.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 using enum Grupo;
@@ -127,4 +127,4 @@ TEST_F(EdicionCamposTest, LaCajaEnEdicionSeOlvidaAlDestruirse) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

@@ -6,7 +6,7 @@
 #include "nucleo/entrada/Entrada.h"
 #include "nucleo/entrada/Formato.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 const QChar kComa(',');
@@ -146,4 +146,4 @@ TEST(FormatearValor, NegativoQueRedondeaACeroSinSigno) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

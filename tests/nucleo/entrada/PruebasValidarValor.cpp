@@ -6,7 +6,7 @@
 #include "nucleo/entrada/Entrada.h"
 #include "nucleo/model/Calculo.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 using enum Grupo;
@@ -143,4 +143,4 @@ TEST_F(ValidarValorTest, KilometrosYHorasDeUnServicio) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

@@ -22,6 +22,10 @@ inline void PrintTo(const Valor& v, std::ostream* os) {
   else *os << '"' << v.Texto().toStdString() << '"';
 }
 
+}  // namespace dorvelna
+
+namespace dorvelna::pruebas {
+
 // Diferencias entre dos juegos de valores, para que un fallo diga qué campo cambió.
 inline std::string Diferencias(const Valores& a, const Valores& b) {
   std::ostringstream os;
@@ -165,4 +169,4 @@ private:
   QLocale anterior_;
 };
 
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

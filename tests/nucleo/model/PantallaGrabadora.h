@@ -8,7 +8,7 @@
 
 #include "nucleo/model/Pantalla.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 
 // Pantalla de prueba: apunta, en orden, todo lo que el núcleo pide mostrar.
 class PantallaGrabadora : public Pantalla {
@@ -156,4 +156,4 @@ public:
   }
 };
 
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

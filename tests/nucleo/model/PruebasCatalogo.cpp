@@ -8,7 +8,7 @@
 #include "FichaPrueba.h"
 #include "nucleo/model/Redondear.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 using enum Grupo;
@@ -226,4 +226,4 @@ TEST_F(Inicio, HayCambiosSoloPorEntradasDeLaColumnaS) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

@@ -3,7 +3,7 @@
 
 #include "FichaPrueba.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 using enum Grupo;
@@ -219,4 +219,4 @@ TEST_F(Derivaciones, Reparaciones) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

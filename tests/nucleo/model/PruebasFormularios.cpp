@@ -7,7 +7,7 @@
 #include "nucleo/model/Catalogo.h"
 #include "nucleo/model/Formularios.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 using enum Grupo;
@@ -86,4 +86,4 @@ TEST(TablaSecciones, CamposDeCadaSeccionCoherentesConElCatalogo) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

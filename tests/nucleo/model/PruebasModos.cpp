@@ -4,7 +4,7 @@
 
 #include "FichaPrueba.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 using enum Grupo;
@@ -262,4 +262,4 @@ TEST_F(Comentario, ConElIdiomaC) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

@@ -3,7 +3,7 @@
 
 #include "FichaPrueba.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 using enum Grupo;
@@ -339,4 +339,4 @@ TEST_F(Motor, FormularioSinDerivados) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

@@ -4,7 +4,7 @@
 
 #include "FichaPrueba.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 using enum Grupo;
@@ -250,4 +250,4 @@ TEST_F(Resultados, CopiasYPorcentajes) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

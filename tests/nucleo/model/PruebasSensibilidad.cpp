@@ -12,7 +12,7 @@
 #include "nucleo/model/Redondear.h"
 #include "nucleo/model/Sensibilidad.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 using Cifras = std::array<double, 6>;
@@ -217,4 +217,4 @@ TEST(Sensibilidad, LimitesDeLaVariacion) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas

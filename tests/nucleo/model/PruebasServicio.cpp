@@ -3,7 +3,7 @@
 
 #include "FichaPrueba.h"
 
-namespace dorvelna {
+namespace dorvelna::pruebas {
 namespace {
 
 using enum Grupo;
@@ -158,4 +158,4 @@ TEST_F(Servicio, RevisarConLaClaseDeReferencia) {
 }
 
 }  // namespace
-}  // namespace dorvelna
+}  // namespace dorvelna::pruebas
