@@ -9,12 +9,15 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QTest>
+#include <map>
 
 #include "Modales.h"
 #include "VentanaPrueba.h"
 #include "gui/archivo/frmTipoVeh.h"
+#include "gui/campos/CampoTexto.h"
 #include "gui/comun/Carpetas.h"
 #include "gui/comun/frmMensaje.h"
+#include "gui/formularios/FormularioDatos.h"
 #include "gui/formularios/Tarta.h"
 #include "gui/ventana/Arranque.h"
 #include "gui/ventana/Recientes.h"
@@ -255,6 +258,42 @@ TEST_F(PruebaEscritorio, CadaCampoSeNombraPorSuFilaYSuColumna) {
       QAccessible::queryAccessibleInterface(Hijo(QStringLiteral("mnuFile")));
   ASSERT_TRUE(archivo && archivo->childCount() > 0);
   EXPECT_EQ(archivo->child(0)->text(QAccessible::Name), QStringLiteral("Abrir ..."));
+}
+
+// Todos los campos de los siete formularios tienen nombre, con su columna al final, y dentro
+// de un formulario y una columna no hay dos que se llamen igual.
+TEST_F(PruebaEscritorio, NingunCampoSinNombreNiRepetido) {
+  AbrirConClase(1);
+  for (int f = 0; f <= static_cast<int>(Formulario::Servicio); ++f) {
+    ventana->ActivarFormulario(static_cast<Formulario>(f));
+  }
+  std::map<std::pair<QWidget*, Columna>, std::map<QString, QString>> nombres;
+  int campos = 0;
+  for (CampoTexto* c : ventana->findChildren<CampoTexto*>()) {
+    ++campos;
+    const QString nombre = QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name);
+    const QString columna = c->ColumnaCampo() == Columna::S
+                                ? QStringLiteral(", Cálculo Personalizado")
+                                : QStringLiteral(", Calibrario de Costes");
+    EXPECT_TRUE(nombre.endsWith(columna) && nombre.size() > columna.size() + 3)
+        << c->objectName().toStdString() << ": " << nombre.toStdString();
+    EXPECT_FALSE(nombre.contains(QLatin1Char('\n')));
+    QWidget* form = c->parentWidget();
+    while (form && !qobject_cast<FormularioDatos*>(form)) form = form->parentWidget();
+    auto [it, nuevo] = nombres[{form, c->ColumnaCampo()}].emplace(nombre, c->objectName());
+    EXPECT_TRUE(nuevo) << nombre.toStdString() << ": " << c->objectName().toStdString() << " y "
+                       << it->second.toStdString();
+  }
+  EXPECT_GT(campos, 200);
+  // Los que no son de una fila de rótulo y campos: el total de indirectos y los del servicio.
+  const auto nombre = [this](const char* campo) {
+    return QAccessible::queryAccessibleInterface(Hijo(QString::fromLatin1(campo)))
+        ->text(QAccessible::Name);
+  };
+  EXPECT_EQ(nombre("TextSI(5)"),
+            QStringLiteral("Costes Indirectos anuales repercutibles a este autocar, Cálculo "
+                           "Personalizado"));
+  EXPECT_EQ(nombre("TextSS(18)"), QStringLiteral("Kilómetros, Servicio 3, Cálculo Personalizado"));
 }
 
 // La tarta de resultados se describe con sus sectores a la vista y sus porcentajes.

@@ -45,12 +45,14 @@ void FormularioDatos::Construir(int anchoColumna, int altoColumna, bool conColum
                       altoColumna, Colores::MarcoS);
   FrameS->setObjectName(QStringLiteral("FrameS"));
   ConstruirColumna(FrameS, Columna::S);
+  DistinguirNombres(*FrameS, Columna::S);
   int alto = std::max(altoColumna, AltoContenido(FrameS));
   if (conColumnaO) {
     FrameO = NuevoMarco(Frame1, QStringLiteral("Calibrario de Costes"), 5700, 420, anchoColumna,
                         altoColumna, Colores::MarcoO);
     FrameO->setObjectName(QStringLiteral("FrameO"));
     ConstruirColumna(FrameO, Columna::O);
+    DistinguirNombres(*FrameO, Columna::O);
     alto = std::max(alto, AltoContenido(FrameO));
     FrameO->resize(FrameO->width(), TwipsAPixeles(alto));
   }
@@ -110,7 +112,7 @@ FormularioDatos::FilaDatos FormularioDatos::NuevaFila(QWidget* contenedor, Colum
   }
   for (const CampoFila& c : campos) {
     CampoTexto* campo = NuevoCampo(contenedor, col, c.indice, c.left, top, c.width);
-    NombrarCampo(*campo, rotulo, col);
+    NombrarCampo(*campo, rotulo, col, c.detalle);
     fila.controles.push_back(campo);
     if (c.sufijo) {
       fila.controles.push_back(

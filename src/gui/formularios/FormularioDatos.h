@@ -81,6 +81,7 @@ protected:
     int indice, left, width;
     const char* sufijo = nullptr;  // texto tras el campo ("%")
     int leftSufijo = 0, anchoSufijo = 0;
+    QString detalle = {};  // cuál de los campos de la fila es, para los lectores de pantalla
   };
   struct FilaDatos {
     QLabel* rotulo = nullptr;

@@ -1,6 +1,7 @@
 #include "gui/formularios/frmCaracteristicas.h"
 
 #include "gui/campos/CampoTexto.h"
+#include "gui/campos/NombreAccesible.h"
 #include "gui/comun/Twips.h"
 
 namespace dorvelna {
@@ -33,11 +34,15 @@ void frmCaracteristicas::ConstruirColumna(QGroupBox* marco, Columna col) {
   };
   constexpr PasoFilas kFijas{.minimo = kFila, .medir = false};
   constexpr PasoFilas kMedidas{.separacion = 75, .minimo = kFila};
-  auto cifra = [](int i) { return CampoFila{i, kCifra, kAnchoCifra}; };
-  // Porcentaje, con su "%" detrás, y cifra.
+  auto cifra = [](int i, const QString& detalle = {}) {
+    return CampoFila{i, kCifra, kAnchoCifra, nullptr, 0, 0, detalle};
+  };
+  // Porcentaje, con su "%" detrás, y cifra en la unidad del bloque.
+  QString unidad;
   auto ambos = [&](int p, int c) {
-    return std::vector<CampoFila>{{p, kPorcentaje, kAnchoPorcentaje, "%", kSimbolo, kAnchoSimbolo},
-                                  cifra(c)};
+    return std::vector<CampoFila>{{p, kPorcentaje, kAnchoPorcentaje, "%", kSimbolo, kAnchoSimbolo,
+                                   QStringLiteral("porcentaje")},
+                                  cifra(c, unidad)};
   };
 
   QGroupBox* tecnicas = NuevoMarco(marco, QStringLiteral("Características técnicas del autocar"),
@@ -58,7 +63,8 @@ void frmCaracteristicas::ConstruirColumna(QGroupBox* marco, Columna col) {
                 Qt::AlignHCenter | Qt::AlignBottom);
   y += 255;
   NuevaFila(tecnicas, col, y, kFijas, QStringLiteral("Potencia"), kRotulo, kAnchoRotulo,
-            {{5, kPorcentaje, kAnchoPorcentaje + 300}, cifra(24)});
+            {{5, kPorcentaje, kAnchoPorcentaje + 300, nullptr, 0, 0, QStringLiteral("CV")},
+             cifra(24, QStringLiteral("kW"))});
   NuevaFila(tecnicas, col, y, kFijas, QStringLiteral("Masa Máxima Autorizada (kg)"), kRotulo,
             kAnchoRotulo, {cifra(6)});
   NuevaFila(tecnicas, col, y, kFijas, QStringLiteral("Categoría del autocar"), kRotulo,
@@ -73,10 +79,11 @@ void frmCaracteristicas::ConstruirColumna(QGroupBox* marco, Columna col) {
             {{8, 1140, 3840}});
   y += 60;
 
-  auto encabezado = [&](const QString& texto, const QString& unidad, bool ocultar) {
+  auto encabezado = [&](const QString& texto, const QString& unidadBloque, bool ocultar) {
+    unidad = unidadBloque.toLower();
     QLabel* titulo = NuevaEtiqueta(explotacion, texto, kRotulo, y, kAnchoRotulo);
     PonerNegrita(titulo);
-    QLabel* u = NuevaEtiqueta(explotacion, unidad, kCifra, y, kAnchoCifra, 285,
+    QLabel* u = NuevaEtiqueta(explotacion, unidadBloque, kCifra, y, kAnchoCifra, 285,
                               Qt::AlignHCenter | Qt::AlignBottom);
     if (ocultar) {
       ocultarEnO(titulo);
@@ -101,6 +108,7 @@ void frmCaracteristicas::ConstruirColumna(QGroupBox* marco, Columna col) {
   encabezado(QStringLiteral("Viajeros transportados:"), QStringLiteral("kilómetros"), true);
   ocultarFilaEnO(
       fila(QStringLiteral("Kilómetros con viajeros de los recorridos al año"), ambos(19, 20)));
+  unidad = QStringLiteral("viajeros por vehículo");  // la unidad que va bajo la cifra
   ocultarFilaEnO(fila(
       QStringLiteral("Ocupación media de las plazas en los kilómetros recorridos con viajeros"),
       ambos(21, 22)));
@@ -116,7 +124,9 @@ void frmCaracteristicas::ConstruirColumna(QGroupBox* marco, Columna col) {
       NuevaEtiqueta(explotacion, QStringLiteral("Producción anual (viajeros - kilómetro)"), kRotulo,
                     y, kAnchoRotulo);
   ocultarEnO(produccion);
-  ocultarEnO(NuevoCampo(explotacion, col, 23, kPorcentaje, y, 1500));
+  CampoTexto* total = NuevoCampo(explotacion, col, 23, kPorcentaje, y, 1500);
+  NombrarCampo(*total, produccion->text(), col);
+  ocultarEnO(total);
   AjustarAlto(explotacion);
 }
 

@@ -135,10 +135,11 @@ QGroupBox* frmCostesFijos1::ConstruirActivo(QGroupBox* marco, Columna col, const
   NuevaEtiqueta(financiacion, QStringLiteral("Euros"), kCifra, y, kAnchoCifra, altoEncabezado,
                 Qt::AlignHCenter | Qt::AlignBottom);
   y += altoEncabezado + 30;
-  NuevaFila(financiacion, col, y, kPaso, QStringLiteral("Capital a financiar"), kRotulo,
-            kPorcentaje - 120 - kRotulo,
-            {{a.financiadoPorcentaje, kPorcentaje, kAnchoPorcentaje},
-             {a.financiado, kCifra, kAnchoCifra}});
+  NuevaFila(
+      financiacion, col, y, kPaso, QStringLiteral("Capital a financiar"), kRotulo,
+      kPorcentaje - 120 - kRotulo,
+      {{a.financiadoPorcentaje, kPorcentaje, kAnchoPorcentaje, nullptr, 0, 0, sobrePrecio->text()},
+       {a.financiado, kCifra, kAnchoCifra, nullptr, 0, 0, QStringLiteral("Euros")}});
   fila(financiacion, y, QStringLiteral("Periodo de financiación (años)"), a.periodo);
   fila(financiacion, y, QStringLiteral("Interés anual de la financiación (%)"), a.interes);
   AjustarAlto(financiacion);

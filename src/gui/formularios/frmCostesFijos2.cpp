@@ -96,7 +96,9 @@ void frmCostesFijos2::ConstruirColumna(QGroupBox* marco, Columna col) {
   y += 240;
   NuevaFila(personal, col, y, kPaso,
             QStringLiteral("Plus de actividad anual del personal de a bordo"), kRotulo,
-            kMedio - 120 - kRotulo, {{6, kMedio, kAnchoCifra}, {7, kCifra, kAnchoCifra}});
+            kMedio - 120 - kRotulo,
+            {{6, kMedio, kAnchoCifra, nullptr, 0, 0, QStringLiteral("Euros / km")},
+             {7, kCifra, kAnchoCifra, nullptr, 0, 0, QStringLiteral("Euros")}});
   fila(personal, y,
        QStringLiteral("Dietas y plus de actividad anuales del personal de a bordo (Euros)"), 8);
   AjustarAlto(personal);

@@ -3,6 +3,7 @@
 #include <QEvent>
 
 #include "gui/campos/CampoTexto.h"
+#include "gui/campos/NombreAccesible.h"
 #include "gui/comun/Twips.h"
 #include "nucleo/model/Formularios.h"
 
@@ -70,7 +71,7 @@ void frmCostesIndirectos::ConstruirColumna(QGroupBox* marco, Columna col) {
                            QStringLiteral("Costes Indirectos anuales repercutibles a este autocar"),
                            180, y, 3660, 420);
   PonerNegrita(total);
-  NuevoCampo(marco, col, 5, kCampo, y + 60, kAnchoCampo);
+  NombrarCampo(*NuevoCampo(marco, col, 5, kCampo, y + 60, kAnchoCampo), total->text(), col);
   etiquetas_[n.unidadTotal]->hide();
   comentario->hide();
 }

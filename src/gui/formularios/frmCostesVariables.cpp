@@ -43,10 +43,19 @@ void frmCostesVariables::ConstruirColumna(QGroupBox* marco, Columna col) {
                   int anchoRotulo = kAnchoRotulo) {
     NuevaFila(sub, col, y, kPaso, rotulo, kRotulo, anchoRotulo, campos);
   };
-  auto cifra = [](int i) { return CampoFila{i, kCifra, kAnchoCifra}; };
-  auto porcentaje = [](int i) { return CampoFila{i, kPorcentaje, kAnchoPorcentaje}; };
-  auto numero = [](int i) { return CampoFila{i, kNumero, kAnchoNumero}; };
-  auto precio = [](int i) { return CampoFila{i, kPrecio, kAnchoPrecio}; };
+  // Detrás, para los lectores de pantalla, qué columna es cuando la fila tiene varias.
+  auto cifra = [](int i, const char* detalle = "") {
+    return CampoFila{i, kCifra, kAnchoCifra, nullptr, 0, 0, QString::fromUtf8(detalle)};
+  };
+  auto porcentaje = [](int i) {
+    return CampoFila{i, kPorcentaje, kAnchoPorcentaje, nullptr, 0, 0, QStringLiteral("%")};
+  };
+  auto numero = [](int i) {
+    return CampoFila{i, kNumero, kAnchoNumero, nullptr, 0, 0, QStringLiteral("número")};
+  };
+  auto precio = [](int i, const char* detalle) {
+    return CampoFila{i, kPrecio, kAnchoPrecio, nullptr, 0, 0, QString::fromUtf8(detalle)};
+  };
   // Encabezados sobre las columnas de campos, alineados por abajo a la misma línea.
   auto encabezados = [&](std::initializer_list<std::pair<QString, std::pair<int, int>>> textos) {
     std::vector<QLabel*> etiquetas;
@@ -67,8 +76,8 @@ void frmCostesVariables::ConstruirColumna(QGroupBox* marco, Columna col) {
   encabezados({{QStringLiteral("%"), {kPorcentaje, kAnchoPorcentaje}},
                {QStringLiteral("Euros / litro"), {kCifra, kAnchoCifra}}});
   fila(QStringLiteral("Precio del carburante con IVA"), {cifra(1)});
-  fila(QStringLiteral("Descuento"), {porcentaje(2), cifra(3)});
-  fila(QStringLiteral("IVA aplicado al carburante"), {porcentaje(4), cifra(5)});
+  fila(QStringLiteral("Descuento"), {porcentaje(2), cifra(3, "Euros / litro")});
+  fila(QStringLiteral("IVA aplicado al carburante"), {porcentaje(4), cifra(5, "Euros / litro")});
   fila(QStringLiteral("Precio de adquisición sin IVA"), {cifra(6)});
   fila(QStringLiteral("Devolución por gasóleo profesional en el carburante adquirido en España"),
        {cifra(20)}, kAnchoRotulo + 840);
@@ -90,15 +99,19 @@ void frmCostesVariables::ConstruirColumna(QGroupBox* marco, Columna col) {
       {{QStringLiteral("Nº"), {kNumero, kAnchoNumero}},
        {QStringLiteral("Precio sin IVA de un neumático (Euros / unidad)"), {kPrecio, kAnchoPrecio}},
        {QStringLiteral("Duración media (km)"), {kCifra, kAnchoCifra}}});
-  fila(QStringLiteral("Direccionales"), {numero(8), precio(9), cifra(10)}, 1440);
-  fila(QStringLiteral("Motrices"), {numero(11), precio(12), cifra(13)}, 1440);
-  fila(QStringLiteral("Arrastre"), {numero(14), precio(15), cifra(16)}, 1440);
+  constexpr const char* kUnidad = "precio de un neumático";
+  constexpr const char* kDuracion = "duración media";
+  fila(QStringLiteral("Direccionales"), {numero(8), precio(9, kUnidad), cifra(10, kDuracion)},
+       1440);
+  fila(QStringLiteral("Motrices"), {numero(11), precio(12, kUnidad), cifra(13, kDuracion)}, 1440);
+  fila(QStringLiteral("Arrastre"), {numero(14), precio(15, kUnidad), cifra(16, kDuracion)}, 1440);
   cerrar();
 
   abrir(QStringLiteral("Reparaciones y Conservación"));
   encabezados({{QStringLiteral("Coste kilométrico sin IVA (Euros / km)"), {kPrecio, kAnchoPrecio}},
                {QStringLiteral("Coste anual sin IVA (Euros)"), {kCifra, kAnchoCifra}}});
-  fila(QStringLiteral("Reparaciones y Conservación"), {precio(17), cifra(18)}, 2100);
+  fila(QStringLiteral("Reparaciones y Conservación"),
+       {precio(17, "coste kilométrico"), cifra(18, "coste anual")}, 2100);
   cerrar();
 
   abrir(QStringLiteral("Peajes"));

@@ -4,6 +4,7 @@
 #include <QEvent>
 
 #include "gui/campos/CampoTexto.h"
+#include "gui/campos/NombreAccesible.h"
 #include "gui/comun/Twips.h"
 
 namespace dorvelna {
@@ -46,9 +47,10 @@ void frmServicio::ConstruirColumna(QGroupBox* marco, Columna col) {
   int y = 300;
   caja(QStringLiteral("COSTE DEL SERVICIO (viajeros-kilómetro)"), 120, y, anchoCaja, 315, true);
   y += 435;
-  NuevaEtiqueta(marco, QStringLiteral("Coste unitario por viajero-kilómetro"), kRotulo, y,
-                kAnchoRotulo, kAltoCampo);
-  NuevoCampo(marco, col, 1, ColumnaServicio(1), y, kAnchoServicio);
+  QLabel* unitario = NuevaEtiqueta(marco, QStringLiteral("Coste unitario por viajero-kilómetro"),
+                                   kRotulo, y, kAnchoRotulo, kAltoCampo);
+  NombrarCampo(*NuevoCampo(marco, col, 1, ColumnaServicio(1), y, kAnchoServicio), unitario->text(),
+               col);
   NuevaEtiqueta(marco, QStringLiteral("€/viajero-km"), ColumnaServicio(2) + 30, y, 1500,
                 kAltoCampo);
   y += kFila + 60;
@@ -72,7 +74,8 @@ void frmServicio::ConstruirColumna(QGroupBox* marco, Columna col) {
                   Qt::AlignHCenter | Qt::AlignVCenter);
     std::vector<CampoFila> campos;
     for (int n = 1; n <= 5; ++n) {
-      campos.push_back({6 * n - 4 + k, ColumnaServicio(n), kAnchoServicio});
+      campos.push_back({6 * n - 4 + k, ColumnaServicio(n), kAnchoServicio, nullptr, 0, 0,
+                        QStringLiteral("Servicio %1").arg(n)});
     }
     NuevaFila(marco, col, y, {.separacion = 60, .minimo = kFila}, entradas[k], kRotulo,
               kAnchoRotulo, campos);
@@ -93,7 +96,8 @@ void frmServicio::ConstruirColumna(QGroupBox* marco, Columna col) {
   for (int k = 0; k < 3; ++k) {
     caja(facturacion[k], 2880, y, 1920, kAltoCampo, false);
     for (int n = 1; n <= 5; ++n) {
-      NuevoCampo(marco, col, 6 * n - 1 + k, ColumnaServicio(n), y, kAnchoServicio);
+      NombrarCampo(*NuevoCampo(marco, col, 6 * n - 1 + k, ColumnaServicio(n), y, kAnchoServicio),
+                   facturacion[k], col, QStringLiteral("Servicio %1").arg(n));
     }
     y += kFila;
   }
