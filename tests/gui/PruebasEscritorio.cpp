@@ -227,6 +227,34 @@ TEST_F(PruebaEscritorio, SoltarUnCalculoCierraElAbiertoSegunLaRespuesta) {
   EXPECT_EQ(grabado.ValoresS.C[1].Texto(), QStringLiteral("Uno cambiado"));
 }
 
+// Un cálculo soltado sobre un campo lo abre la ventana; un texto no entra en el campo.
+TEST_F(PruebaEscritorio, LoSoltadoSobreUnCampoVaALaVentana) {
+  AbrirConClase(1);
+  int campos = 0;
+  for (QLineEdit* campo : ventana->findChildren<QLineEdit*>()) {
+    if (!campo->isVisible()) continue;
+    ++campos;
+    // Qt entrega lo arrastrado al control bajo el cursor que admite soltar, o a su antecesor
+    // más cercano que lo admita.
+    const QPoint centro = campo->mapTo(ventana.get(), campo->rect().center());
+    QWidget* destino = ventana->childAt(centro);
+    while (destino && !destino->acceptDrops()) destino = destino->parentWidget();
+    EXPECT_EQ(destino, ventana.get()) << campo->objectName().toStdString();
+  }
+  EXPECT_GT(campos, 20);
+  QMimeData texto;
+  texto.setText(QStringLiteral("abc"));
+  QDragEnterEvent e(ventana->rect().center(), Qt::CopyAction, &texto, Qt::LeftButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(ventana.get(), &e);
+  EXPECT_FALSE(e.isAccepted());
+
+  const QString uno = Grabado(QStringLiteral("uno.dvn"), QStringLiteral("Uno"));
+  Datos().ValoresS.C[1] = Valor(QStringLiteral("Cambiado"));
+  Soltar(uno, "cmbNo");
+  EXPECT_EQ(Estado().NombreArchivo, uno);
+}
+
 // Lo que oye quien usa un lector de pantalla, tomado del interfaz accesible de cada campo.
 TEST_F(PruebaEscritorio, CadaCampoSeNombraPorSuFilaYSuColumna) {
   AbrirConClase(1);

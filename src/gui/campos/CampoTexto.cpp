@@ -28,6 +28,9 @@ CampoTexto::CampoTexto(EdicionCampos& edicion, Formulario form, Grupo g, Columna
   QPalette p = palette();
   p.setColor(QPalette::Disabled, QPalette::Text, Qt::black);
   setPalette(p);
+  // Lo que se suelta encima no entra en el campo sin pasar por el filtro de teclas: va a la
+  // ventana, que abre un cálculo soltado y rechaza lo demás.
+  setAcceptDrops(false);
   if (col == Columna::S) {
     if (campo.caracteres > 0) setMaxLength(campo.caracteres);
     if (*campo.ayuda) setToolTip(QString::fromUtf8(campo.ayuda));
