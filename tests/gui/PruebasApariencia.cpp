@@ -29,9 +29,11 @@ void RevisarHijos(QWidget* padre) {
     }
     if (auto* etiqueta = qobject_cast<QLabel*>(hijo)) {
       const QRect sitio = etiqueta->contentsRect();
-      if (!etiqueta->pixmap().isNull()) {
-        EXPECT_LE(etiqueta->pixmap().width(), sitio.width()) << nombre;
-        EXPECT_LE(etiqueta->pixmap().height(), sitio.height()) << nombre;
+      if (const QPixmap dibujo = etiqueta->pixmap(); !dibujo.isNull()) {
+        EXPECT_LE(dibujo.deviceIndependentSize().width(), sitio.width()) << nombre;
+        EXPECT_LE(dibujo.deviceIndependentSize().height(), sitio.height()) << nombre;
+        // Dibujado con todos los píxeles de la pantalla, no estirado.
+        EXPECT_EQ(dibujo.devicePixelRatio(), etiqueta->devicePixelRatioF()) << nombre;
       } else if (etiqueta->wordWrap()) {
         EXPECT_LE(etiqueta->heightForWidth(etiqueta->width()), etiqueta->height()) << nombre;
       } else {

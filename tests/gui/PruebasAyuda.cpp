@@ -274,9 +274,12 @@ TEST_F(PruebaAyuda, LasImagenesYLaHojaDeEstiloSeCargan) {
       const QImage imagen =
           qvariant_cast<QImage>(doc->resource(QTextDocument::ImageResource, QUrl(nombre)));
       ASSERT_FALSE(imagen.isNull());
-      EXPECT_GT(imagen.width(), 100);
+      EXPECT_GT(imagen.deviceIndependentSize().width(), 100);
       // La imagen ocupa su sitio en la página, no el de un icono de imagen rota.
-      EXPECT_GE(doc->documentLayout()->blockBoundingRect(b).height(), imagen.height());
+      EXPECT_GE(doc->documentLayout()->blockBoundingRect(b).height(),
+                imagen.deviceIndependentSize().height());
+      // En una pantalla de alta resolución, la de doble resolución, con el mismo tamaño.
+      EXPECT_EQ(imagen.devicePixelRatio(), visor->devicePixelRatioF() > 1 ? 2.0 : 1.0);
     }
   }
   EXPECT_EQ(imagenes, 2);
@@ -284,6 +287,36 @@ TEST_F(PruebaAyuda, LasImagenesYLaHojaDeEstiloSeCargan) {
   QTextCursor titulo(doc->begin());
   titulo.movePosition(QTextCursor::NextCharacter);
   EXPECT_EQ(titulo.charFormat().foreground().color(), QColor(0x2c, 0x3e, 0x8c));
+}
+
+// La barra de la ayuda a cualquier resolución: botones enteros, sin pisarse, con sus iconos
+// nítidos, y el índice junto a la página.
+TEST_F(PruebaAyuda, LaBarraSeVeEnteraYNitida) {
+  AbrirVentana();
+  ventana->Accion(QStringLiteral("mnuHelpContents"))->trigger();
+  VentanaAyuda* manual = AyudaAbierta(kManual);
+  ASSERT_NE(manual, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(manual));
+  QRect anterior;
+  for (const char* nombre : {"cmbAtras", "cmbAdelante", "cmbInicio"}) {
+    auto* boton = manual->findChild<QToolButton*>(QString::fromLatin1(nombre));
+    ASSERT_NE(boton, nullptr);
+    SCOPED_TRACE(nombre);
+    EXPECT_GE(boton->width(), boton->sizeHint().width());
+    EXPECT_GE(boton->height(), boton->sizeHint().height());
+    EXPECT_FALSE(boton->geometry().intersects(anterior));
+    anterior = boton->geometry();
+    const qreal ratio = boton->devicePixelRatioF();
+    const QPixmap icono = boton->icon().pixmap(boton->iconSize(), ratio);
+    EXPECT_GE(icono.width(), qFloor(boton->iconSize().width() * ratio));
+  }
+  const QWidget* arbol = manual->findChild<QWidget*>(QStringLiteral("arbolContenido"));
+  ASSERT_NE(arbol, nullptr);
+  const QRect visor(manual->Navegador()->mapTo(manual, QPoint()), manual->Navegador()->size());
+  const QRect indice(arbol->mapTo(manual, QPoint()), arbol->size());
+  EXPECT_FALSE(visor.intersects(indice));
+  EXPECT_FALSE(visor.intersects(anterior));
+  EXPECT_TRUE(manual->rect().contains(visor) && manual->rect().contains(indice));
 }
 
 // Texto de la celda a la derecha de la que dice `rotulo`, en las tablas de la página.

@@ -5,9 +5,11 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
 #include <map>
 
@@ -253,6 +255,34 @@ TEST_F(PruebaEscritorio, LoSoltadoSobreUnCampoVaALaVentana) {
   Datos().ValoresS.C[1] = Valor(QStringLiteral("Cambiado"));
   Soltar(uno, "cmbNo");
   EXPECT_EQ(Estado().NombreArchivo, uno);
+}
+
+// A cualquier resolución, los autocares de "Tipo de Cálculo" se dibujan con todos los
+// píxeles de la pantalla y los rangos de plazas caben en su sitio.
+TEST_F(PruebaEscritorio, TipoDeCalculoNitidoYEntero) {
+  AbrirVentana();
+  ventana->MostrarTipoVeh();
+  auto* tipo = Hijo(QStringLiteral("frmTipoVeh"));
+  ASSERT_NE(tipo, nullptr);
+  ASSERT_TRUE(QTest::qWaitFor([tipo] { return tipo->isVisible(); }, 3000));
+  for (int k = 0; k < 4; ++k) {
+    auto* boton = tipo->findChild<QPushButton*>(QStringLiteral("cmbVehiculos(%1)").arg(k));
+    ASSERT_NE(boton, nullptr);
+    const qreal ratio = boton->devicePixelRatioF();
+    const QPixmap dibujo = boton->icon().pixmap(boton->iconSize(), ratio);
+    EXPECT_GE(dibujo.width(), qFloor(boton->iconSize().width() * ratio)) << k;
+    EXPECT_LE(boton->iconSize().width(), boton->width()) << k;
+  }
+  for (QLabel* rotulo : tipo->findChildren<QLabel*>()) {
+    const std::string texto = rotulo->text().toStdString();
+    if (rotulo->wordWrap()) {
+      EXPECT_LE(rotulo->heightForWidth(rotulo->width()), rotulo->height()) << texto;
+      continue;
+    }
+    const QSize tamano = rotulo->fontMetrics().size(0, rotulo->text());
+    EXPECT_LE(tamano.width(), rotulo->contentsRect().width()) << texto;
+    EXPECT_LE(tamano.height(), rotulo->contentsRect().height()) << texto;
+  }
 }
 
 // Lo que oye quien usa un lector de pantalla, tomado del interfaz accesible de cada campo.

@@ -7,6 +7,7 @@
 #include "gui/archivo/frmNueva.h"
 #include "gui/archivo/frmTipoVeh.h"
 #include "gui/comun/Carpetas.h"
+#include "gui/comun/Dibujos.h"
 #include "gui/comun/frmMensaje.h"
 #include "gui/formularios/FormularioDatos.h"
 #include "gui/formularios/frmSensibilidad.h"
@@ -28,7 +29,10 @@ void Asentar() {
 bool Guardar(QWidget* w, const QDir& carpeta, const QString& nombre, QString& error) {
   Asentar();
   const QString ruta = carpeta.filePath(nombre + QStringLiteral(".png"));
-  if (!w || !w->grab().save(ruta, "PNG")) {
+  // Y al doble de resolución, pintada de nuevo (no estirada) para las pantallas que la tienen.
+  QPixmap doble = w ? LienzoTransparente(w->size(), 2) : QPixmap();
+  if (w) w->render(&doble);
+  if (!w || !w->grab().save(ruta, "PNG") || !doble.save(NombreDoble(ruta), "PNG")) {
     error = QStringLiteral("no se pudo capturar «%1»").arg(nombre);
     return false;
   }

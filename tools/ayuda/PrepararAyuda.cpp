@@ -29,10 +29,12 @@ void Fallo(const QString& texto) {
 std::optional<QString> MarcaDelPrograma(const QString& marca, const QString& argumento,
                                         const QDir& destino, QString& error) {
   if (marca == QLatin1String("version")) return dorvelna::TextoVersion();
-  QPixmap dibujo;
+  // Cada dibujo, también al doble de resolución ("@2x") para las pantallas que la tienen.
+  QPixmap dibujo, doble;
   QString nombre;
   if (marca == QLatin1String("logo")) {
     dibujo = dorvelna::DibujoLogo(64);
+    doble = dorvelna::DibujoLogo(64, 2);
     nombre = QStringLiteral("logo");
   } else if (marca == QLatin1String("dibujo")) {
     bool bien = false;
@@ -42,12 +44,14 @@ std::optional<QString> MarcaDelPrograma(const QString& marca, const QString& arg
       return std::nullopt;
     }
     dibujo = dorvelna::DibujoAutocar(clase, QSize(300, 120));
+    doble = dorvelna::DibujoAutocar(clase, QSize(300, 120), 2);
     nombre = QStringLiteral("autocar%1").arg(clase);
   } else {
     return std::nullopt;
   }
   const QString relativa = QStringLiteral("img/%1.png").arg(nombre);
-  if (!destino.mkpath(QStringLiteral("img")) || !dibujo.save(destino.filePath(relativa), "PNG")) {
+  if (!destino.mkpath(QStringLiteral("img")) || !dibujo.save(destino.filePath(relativa), "PNG") ||
+      !doble.save(destino.filePath(dorvelna::NombreDoble(relativa)), "PNG")) {
     error = QStringLiteral("no se puede guardar ") + relativa;
     return std::nullopt;
   }
@@ -114,6 +118,32 @@ bool Copiar(const QDir& origen, const QDir& destino, TablasAyuda& tablas) {
 
 }  // namespace
 
+// Las imágenes "@2x" no las nombra ninguna página: se añaden a la lista de archivos del
+// proyecto de la ayuda para que chmcmd las meta.
+bool AnadirImagenesDobles(const QDir& destino) {
+  QStringList dobles;
+  QDirIterator it(destino.filePath(QStringLiteral("img")), {QStringLiteral("*@2x.png")},
+                  QDir::Files);
+  while (it.hasNext()) dobles << destino.relativeFilePath(it.next());
+  if (dobles.isEmpty()) return true;
+  dobles.sort();
+  for (const QString& hhp : destino.entryList({QStringLiteral("*.hhp")}, QDir::Files)) {
+    QFile proyecto(destino.filePath(hhp));
+    if (!proyecto.open(QIODevice::ReadWrite)) return false;
+    QByteArray texto = proyecto.readAll();
+    const qsizetype archivos = texto.indexOf("[FILES]");
+    if (archivos < 0) continue;
+    const qsizetype fin = texto.indexOf('\n', archivos);
+    const QByteArray salto = texto.contains("\r\n") ? "\r\n" : "\n";
+    texto.insert(fin < 0 ? texto.size() : fin + 1,
+                 dobles.join(QString::fromLatin1(salto)).toUtf8() + salto);
+    if (!proyecto.resize(0) || !proyecto.seek(0) || proyecto.write(texto) != texto.size() ||
+        !proyecto.flush())
+      return false;
+  }
+  return true;
+}
+
 int main(int argc, char** argv) {
   // Las capturas se hacen sin pantalla.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -142,6 +172,10 @@ int main(int argc, char** argv) {
       Fallo(error);
       return 1;
     }
+  }
+  if (!AnadirImagenesDobles(destino)) {
+    Fallo(QStringLiteral("no se pueden añadir las imágenes dobles al proyecto de ") + args[2]);
+    return 1;
   }
   return 0;
 }

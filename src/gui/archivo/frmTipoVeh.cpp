@@ -58,7 +58,7 @@ frmTipoVeh::frmTipoVeh(Calculo& calculo, const Entorno& entorno, QMainWindow* ve
     boton->setObjectName(QStringLiteral("cmbVehiculos(%1)").arg(k));
     boton->setGeometry(RectTwips(3240, top, 3000, 1200));
     const QSize dibujo = boton->size() - QSize(12, 12);
-    boton->setIcon(QIcon(DibujoAutocar(k, dibujo)));
+    boton->setIcon(IconoAutocar(k, dibujo, devicePixelRatioF()));
     boton->setIconSize(dibujo);
     boton->setToolTip(QString::fromUtf8(kRangos[k]));
     connect(boton, &QPushButton::clicked, this, [this, k] { ElegirClase(k); });

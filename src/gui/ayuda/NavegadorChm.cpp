@@ -6,6 +6,7 @@
 #include <QTextDocument>
 
 #include "gui/ayuda/ArchivoChm.h"
+#include "gui/comun/Dibujos.h"
 
 namespace dorvelna {
 
@@ -80,6 +81,15 @@ QVariant NavegadorChm::loadResource(int tipo, const QUrl& nombre) {
   switch (tipo) {
     case QTextDocument::HtmlResource: return datos ? TextoPagina(*datos) : PaginaQueFalta(ruta);
     case QTextDocument::ImageResource: {
+      // En una pantalla de alta resolución, la imagen al doble si la ayuda la trae: se ve
+      // nítida y ocupa el mismo sitio.
+      if (devicePixelRatioF() > 1) {
+        if (const auto doble = chm_->Leer(NombreDoble(ruta))) {
+          QImage imagen = QImage::fromData(*doble);
+          imagen.setDevicePixelRatio(2);
+          if (!imagen.isNull()) return imagen;
+        }
+      }
       if (!datos) return QVariant();
       const QImage imagen = QImage::fromData(*datos);
       return imagen.isNull() ? QVariant() : QVariant(imagen);

@@ -205,15 +205,35 @@ void Dibujar(Lienzo& l, const Modelo& m) {
 
 }  // namespace
 
-QPixmap DibujoAutocar(int clase, QSize tamano) {
-  QPixmap dibujo(tamano.expandedTo(QSize(1, 1)));
+QString NombreDoble(const QString& ruta) {
+  const qsizetype punto = ruta.lastIndexOf(QLatin1Char('.'));
+  const qsizetype barra = ruta.lastIndexOf(QLatin1Char('/'));
+  if (punto <= barra + 1) return ruta + QStringLiteral("@2x");
+  return ruta.left(punto) + QStringLiteral("@2x") + ruta.mid(punto);
+}
+
+QPixmap LienzoTransparente(QSize tamano, qreal ratio) {
+  ratio = std::max<qreal>(ratio, 1);
+  QPixmap dibujo((QSizeF(tamano.expandedTo(QSize(1, 1))) * ratio).toSize());
+  dibujo.setDevicePixelRatio(ratio);
   dibujo.fill(Qt::transparent);
+  return dibujo;
+}
+
+QPixmap DibujoAutocar(int clase, QSize tamano, qreal ratio) {
+  QPixmap dibujo = LienzoTransparente(tamano, ratio);
   if (clase < 0 || clase >= static_cast<int>(kModelos.size())) return dibujo;
   QPainter p(&dibujo);
   p.setRenderHint(QPainter::Antialiasing);
-  Lienzo lienzo(p, dibujo.size(), kModelos[clase]);
+  Lienzo lienzo(p, dibujo.deviceIndependentSize().toSize(), kModelos[clase]);
   Dibujar(lienzo, kModelos[clase]);
   return dibujo;
+}
+
+QIcon IconoAutocar(int clase, QSize tamano, qreal ratio) {
+  QIcon icono(DibujoAutocar(clase, tamano));
+  if (ratio > 1) icono.addPixmap(DibujoAutocar(clase, tamano, ratio));
+  return icono;
 }
 
 }  // namespace dorvelna

@@ -1,6 +1,8 @@
+#include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRadialGradient>
 #include <cmath>
 #include <numbers>
 
@@ -86,12 +88,11 @@ QIcon IconoPrograma() {
   return icono;
 }
 
-QPixmap DibujoLogo(int lado) {
-  QPixmap dibujo(std::max(1, lado), std::max(1, lado));
-  dibujo.fill(Qt::transparent);
+QPixmap DibujoLogo(int lado, qreal ratio) {
+  QPixmap dibujo = LienzoTransparente(QSize(lado, lado), ratio);
   QPainter p(&dibujo);
   p.setRenderHint(QPainter::Antialiasing);
-  PintarIcono(p, dibujo.width());
+  PintarIcono(p, dibujo.deviceIndependentSize().width());
   return dibujo;
 }
 
@@ -131,14 +132,52 @@ QPixmap DibujoDocumento(int lado) {
   return dibujo;
 }
 
-// Escudo: una carretera que se pierde hacia el horizonte bajo una rueda dorada.
-QPixmap DibujoEscudo(QSize tamano) {
-  QPixmap dibujo(tamano.expandedTo(QSize(1, 1)));
-  dibujo.fill(Qt::transparent);
+QPixmap DibujoAviso(Aviso aviso, int lado, qreal ratio) {
+  QPixmap dibujo = LienzoTransparente(QSize(lado, lado), ratio);
   QPainter p(&dibujo);
   p.setRenderHint(QPainter::Antialiasing);
-  const double w = dibujo.width();
-  const double h = dibujo.height();
+  const double n = std::max(1, lado);
+  const QRectF circulo(n * 0.04, n * 0.04, n * 0.92, n * 0.92);
+  QRadialGradient fondo(circulo.center() - QPointF(n * 0.15, n * 0.15), n * 0.7);
+  const bool error = aviso == Aviso::Error;
+  fondo.setColorAt(0, error ? QColor(236, 92, 80) : kAzulClaro);
+  fondo.setColorAt(1, error ? QColor(176, 28, 24) : kAzulOscuro);
+  p.setPen(QPen(error ? QColor(120, 16, 12) : QColor(16, 50, 96), std::max(1.0, n / 32)));
+  p.setBrush(fondo);
+  p.drawEllipse(circulo);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Qt::white);
+  if (error) {
+    // Aspa de dos barras redondeadas.
+    p.translate(n / 2, n / 2);
+    for (int giro : {45, -45}) {
+      p.save();
+      p.rotate(giro);
+      p.drawRoundedRect(QRectF(-n * 0.28, -n * 0.06, n * 0.56, n * 0.12), n * 0.05, n * 0.05);
+      p.restore();
+    }
+    return dibujo;
+  }
+  QFont letra(QStringLiteral("DejaVu Serif"));
+  letra.setStyleHint(QFont::Serif);
+  letra.setBold(true);
+  letra.setPixelSize(std::max(1, qRound(n * 0.62)));
+  QPainterPath signo;
+  signo.addText(0, 0, letra,
+                aviso == Aviso::Informacion ? QStringLiteral("i") : QStringLiteral("?"));
+  const QRectF caja = signo.boundingRect();
+  p.translate(n / 2 - caja.center().x(), n / 2 - caja.center().y());
+  p.drawPath(signo);
+  return dibujo;
+}
+
+// Escudo: una carretera que se pierde hacia el horizonte bajo una rueda dorada.
+QPixmap DibujoEscudo(QSize tamano, qreal ratio) {
+  QPixmap dibujo = LienzoTransparente(tamano, ratio);
+  QPainter p(&dibujo);
+  p.setRenderHint(QPainter::Antialiasing);
+  const double w = dibujo.deviceIndependentSize().width();
+  const double h = dibujo.deviceIndependentSize().height();
   const QPainterPath escudo = Blason(w, h);
 
   QLinearGradient campo(0, 0, 0, h);

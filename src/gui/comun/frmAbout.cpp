@@ -29,7 +29,8 @@ frmAbout::frmAbout(const Entorno& entorno, QWidget* duena) : QDialog(duena), ent
   setFixedSize(TwipsAPixeles(6090), TwipsAPixeles(3660));
 
   picIcono = CrearEtiqueta(this, "picIcono", RectTwips(240, 240, 720, 720));
-  picIcono->setPixmap(DibujoLogo(std::min(picIcono->width(), picIcono->height())));
+  picIcono->setPixmap(
+      DibujoLogo(std::min(picIcono->width(), picIcono->height()), devicePixelRatioF()));
 
   lblTitulo = CrearEtiqueta(this, "lblTitulo", RectTwips(1200, 180, 4650, 600));
   // Sin Times New Roman en el sistema vale cualquier letra con remates.

@@ -4,8 +4,9 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QStyle>
+#include <algorithm>
 
+#include "gui/comun/Dibujos.h"
 #include "gui/comun/Entorno.h"
 #include "gui/comun/EtiquetaMensaje.h"
 #include "gui/comun/Twips.h"
@@ -14,12 +15,13 @@ namespace dorvelna {
 
 namespace {
 
-QLabel* CrearIcono(QWidget* padre, const char* nombre, QStyle::StandardPixmap icono, int left) {
+QLabel* CrearIcono(QWidget* padre, const char* nombre, Aviso icono, int left) {
   auto* dibujo = new QLabel(padre);
   dibujo->setObjectName(QString::fromLatin1(nombre));
   dibujo->setGeometry(RectTwips(left, 0, 480, 480));
   dibujo->setAlignment(Qt::AlignCenter);
-  dibujo->setPixmap(padre->style()->standardIcon(icono, nullptr, padre).pixmap(dibujo->size()));
+  dibujo->setPixmap(
+      DibujoAviso(icono, std::min(dibujo->width(), dibujo->height()), padre->devicePixelRatioF()));
   return dibujo;
 }
 
@@ -29,8 +31,8 @@ frmMensaje::frmMensaje(QWidget* duena) : QDialog(duena) {
   setObjectName(QStringLiteral("frmMensaje"));
   setWindowTitle(QStringLiteral("Título"));
 
-  picAlarma = CrearIcono(this, "picAlarma", QStyle::SP_MessageBoxCritical, 0);
-  picInformacion = CrearIcono(this, "picInformacion", QStyle::SP_MessageBoxInformation, 660);
+  picAlarma = CrearIcono(this, "picAlarma", Aviso::Error, 0);
+  picInformacion = CrearIcono(this, "picInformacion", Aviso::Informacion, 660);
 
   Frame1 = new QGroupBox(this);
   Frame1->setObjectName(QStringLiteral("Frame1"));

@@ -4,8 +4,9 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QStyle>
+#include <algorithm>
 
+#include "gui/comun/Dibujos.h"
 #include "gui/comun/EtiquetaMensaje.h"
 #include "gui/comun/Twips.h"
 
@@ -31,9 +32,8 @@ frmPreguntaGrabar::frmPreguntaGrabar(bool& cancelado, std::function<void()> grab
   picPregunta->setObjectName(QStringLiteral("picPregunta"));
   picPregunta->setGeometry(RectTwips(2080, 60, 480, 480));
   picPregunta->setAlignment(Qt::AlignCenter);
-  picPregunta->setPixmap(style()
-                             ->standardIcon(QStyle::SP_MessageBoxQuestion, nullptr, this)
-                             .pixmap(picPregunta->size()));
+  picPregunta->setPixmap(DibujoAviso(
+      Aviso::Pregunta, std::min(picPregunta->width(), picPregunta->height()), devicePixelRatioF()));
 
   Frame1 = new QGroupBox(this);
   Frame1->setObjectName(QStringLiteral("Frame1"));

@@ -45,7 +45,7 @@ frmSplash::frmSplash(QWidget* padre) : QDialog(padre, Qt::Dialog | Qt::Frameless
   Frame1->setGeometry(RectTwips(240, 120, 5445, 3975));
 
   picEscudo = CrearEtiqueta(Frame1, "picEscudo", RectTwips(240, 240, 960, 1140), Qt::AlignCenter);
-  picEscudo->setPixmap(DibujoEscudo(picEscudo->size()));
+  picEscudo->setPixmap(DibujoEscudo(picEscudo->size(), devicePixelRatioF()));
   lblOrganismo = CrearEtiqueta(Frame1, "lblOrganismo", RectTwips(1440, 300, 3765, 540),
                                Qt::AlignLeft | Qt::AlignVCenter);
   lblOrganismo->setWordWrap(true);
@@ -54,7 +54,8 @@ frmSplash::frmSplash(QWidget* padre) : QDialog(padre, Qt::Dialog | Qt::Frameless
                                   Qt::AlignLeft | Qt::AlignVCenter);
 
   picLogo = CrearEtiqueta(Frame1, "picLogo", RectTwips(240, 1680, 1260, 1260), Qt::AlignCenter);
-  picLogo->setPixmap(DibujoLogo(std::min(picLogo->width(), picLogo->height())));
+  picLogo->setPixmap(
+      DibujoLogo(std::min(picLogo->width(), picLogo->height()), devicePixelRatioF()));
   lblProductName =
       CrearEtiqueta(Frame1, "lblProductName", RectTwips(1680, 1680, 3525, 780), Qt::AlignCenter);
   lblProductName->setFont(Letra(font(), 26, true));
