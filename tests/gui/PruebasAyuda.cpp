@@ -317,6 +317,15 @@ TEST_F(PruebaAyuda, LaBarraSeVeEnteraYNitida) {
   EXPECT_FALSE(visor.intersects(indice));
   EXPECT_FALSE(visor.intersects(anterior));
   EXPECT_TRUE(manual->rect().contains(visor) && manual->rect().contains(indice));
+  // Las entradas del índice a la vista, enteras.
+  auto* contenido = manual->findChild<QTreeWidget*>(QStringLiteral("arbolContenido"));
+  for (QTreeWidgetItemIterator it(contenido); *it; ++it) {
+    const QRect sitio = contenido->visualItemRect(*it);
+    if (sitio.isEmpty()) continue;
+    EXPECT_LE(sitio.left() + contenido->fontMetrics().horizontalAdvance((*it)->text(0)),
+              contenido->viewport()->width())
+        << (*it)->text(0).toStdString();
+  }
 }
 
 // Texto de la celda a la derecha de la que dice `rotulo`, en las tablas de la página.

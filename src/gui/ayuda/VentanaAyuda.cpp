@@ -65,7 +65,6 @@ VentanaAyuda::VentanaAyuda(std::unique_ptr<ArchivoChm> chm, const QString& ruta,
   division->addWidget(arbol_);
   division->addWidget(navegador_);
   division->setStretchFactor(1, 1);
-  division->setSizes({TwipsAPixeles(4200), TwipsAPixeles(9600)});
 
   auto* barra = new QHBoxLayout;
   barra->setContentsMargins(4, 4, 4, 0);
@@ -94,6 +93,11 @@ VentanaAyuda::VentanaAyuda(std::unique_ptr<ArchivoChm> chm, const QString& ruta,
 
   LlenarContenido();
   resize(TwipsAPixeles(13800), TwipsAPixeles(9900));
+  // El índice, con sitio para sus entradas a la vista enteras, sin puntos suspensivos.
+  const int indice = static_cast<QAbstractItemView*>(arbol_)->sizeHintForColumn(0) +
+                     2 * arbol_->frameWidth() +
+                     arbol_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  division->setSizes({std::max(TwipsAPixeles(4200), indice), TwipsAPixeles(9600)});
 }
 
 VentanaAyuda::~VentanaAyuda() {
