@@ -84,9 +84,10 @@ protected:
       EXPECT_TRUE(!tarta_.rect().contains(sitio) || pisaba) << e->text().toStdString();
     }
   }
-  // Color del dibujo en el punto a media distancia del centro en la dirección del ángulo.
+  // Color del dibujo en el punto a media distancia del centro en la dirección del ángulo
+  // (en píxeles de la imagen, que en una pantalla de alta resolución son más que los puntos).
   QColor ColorEn(const QImage& imagen, double angulo) const {
-    const double escala = 1.0 / TwipsPorPixel();
+    const double escala = imagen.devicePixelRatio() / TwipsPorPixel();
     const double x = (tarta_.CentroX() + tarta_.Radio() / 2 * std::cos(angulo)) * escala;
     const double y = (tarta_.CentroY() - tarta_.Radio() / 2 * std::sin(angulo)) * escala;
     return imagen.pixelColor(static_cast<int>(x), static_cast<int>(y));
