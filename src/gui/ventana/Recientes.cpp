@@ -29,6 +29,11 @@ void AnotarReciente(const QString& ruta) {
   Configuracion().setValue(kClave, lista.mid(0, kMaximoRecientes));
 }
 
+void QuitarReciente(const QString& ruta) {
+  QStringList lista = CalculosRecientes();
+  if (lista.removeAll(ruta) > 0) Configuracion().setValue(kClave, lista);
+}
+
 void VaciarRecientes() { Configuracion().remove(kClave); }
 
 void LlenarMenuRecientes(QMenu& menu, QAction* separador,

@@ -15,6 +15,7 @@ inline constexpr int kMaximoRecientes = 8;
 // configuración del usuario, así que siguen ahí al volver a arrancar el programa.
 QStringList CalculosRecientes();
 void AnotarReciente(const QString& ruta);
+void QuitarReciente(const QString& ruta);
 void VaciarRecientes();
 
 // Rehace las entradas del submenú "Cálculos recientes" que van delante de `separador`: el

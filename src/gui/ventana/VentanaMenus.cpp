@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QResizeEvent>
@@ -42,11 +43,12 @@ void VentanaPrincipal::CrearMenus() {
       {QStringLiteral("mnuRecientes"),
        [this] {
          // Se abre como "Abrir ..."; uno que ya no está da el mensaje del lector
-         // ("Archivo no encontrado.") y sigue en la lista.
+         // ("Archivo no encontrado.") y sale de la lista.
          LlenarMenuRecientes(*Accion(QStringLiteral("mnuRecientes"))->menu(),
                              Accion(QStringLiteral("mnuRecientesBar1")),
                              [this](const QString& ruta) {
                                if (AbrirCalculo(estado_, ruta, this, entorno_)) CargarPatillas();
+                               else if (!QFileInfo::exists(ruta)) QuitarReciente(ruta);
                              });
        }},
       {QStringLiteral("mnuVaciarRecientes"), [] { VaciarRecientes(); }},
