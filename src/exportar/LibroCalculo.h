@@ -3,7 +3,7 @@
 #include <QString>
 #include <optional>
 
-#include "nucleo/archivos/EscribirArchivo.h"
+#include "nucleo/archivos/GrabacionDeUnaVez.h"
 
 namespace dorvelna {
 

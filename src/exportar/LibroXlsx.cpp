@@ -11,7 +11,6 @@
 #include <unistd.h>
 #include <xlsxwriter.h>
 
-#include "nucleo/archivos/DiagnosticoRuta.h"
 #include "nucleo/archivos/FalloArchivo.h"
 
 namespace dorvelna {
@@ -56,15 +55,6 @@ public:
 private:
   int copia_ = -1;
 };
-
-// Lo que dice el dispositivo que no admitió lo escrito, si dice algo.
-QString MotivoEscritura(const QIODevice& dispositivo) {
-  const QString detalle = dispositivo.errorString();
-  if (detalle.isEmpty() || detalle == QLatin1String("Unknown error")) {
-    return QStringLiteral("No se pudo escribir el archivo.");
-  }
-  return QStringLiteral("No se pudo escribir el archivo (%1).").arg(detalle);
-}
 
 }  // namespace
 
@@ -118,13 +108,7 @@ void HojaXlsx::AjustarColumnas() {
 
 LibroXlsx::LibroXlsx(const QString& ruta, const Intermediario& intermediario)
     : destino_(ruta), borrador_(QDir::tempPath() + QStringLiteral("/dorvelna-XXXXXX.xlsx")) {
-  if (const auto fallo = ComprobarRuta(QFile::encodeName(ruta))) {
-    Fallar(MensajeFallo(*fallo));
-  } else if (!destino_.open(QIODevice::WriteOnly)) {
-    Fallar(MensajeFallo(DiagnosticarApertura(ruta, true)));
-  } else if (intermediario) {
-    intermedio_ = intermediario(destino_);
-  }
+  if (const auto fallo = destino_.Abrir(intermediario)) Fallar(MensajeFallo(*fallo));
   if (!borrador_.open()) {
     Fallar(
         QStringLiteral("No se pudo crear un archivo temporal (%1).").arg(borrador_.errorString()));
@@ -142,14 +126,6 @@ LibroXlsx::LibroXlsx(const QString& ruta, const Intermediario& intermediario)
 
 LibroXlsx::~LibroXlsx() {
   if (libro_) lxw_workbook_free(libro_);
-  if (!guardado_) Descartar();
-}
-
-void LibroXlsx::Descartar() {
-  intermedio_.reset();
-  if (!destino_.isOpen()) return;
-  destino_.cancelWriting();
-  destino_.commit();  // tras cancelWriting sólo borra el temporal
 }
 
 void LibroXlsx::Propiedades(const QString& titulo, const QString& asunto) {
@@ -235,10 +211,8 @@ std::optional<QString> LibroXlsx::Guardar() {
     libro_ = nullptr;
   }
 
-  // Del borrador al destino. QSaveFile de Qt 6.4 da por bueno commit() aunque el disco se
-  // llenara al vaciar el búfer: se comprueba cada escritura y el vaciado.
+  // Del borrador al destino, por trozos.
   if (!fallo_) {
-    QIODevice& salida = intermedio_ ? *intermedio_ : static_cast<QIODevice&>(destino_);
     QFile lectura(borrador_.fileName());
     if (!lectura.open(QIODevice::ReadOnly)) {
       Fallar(
@@ -249,21 +223,17 @@ std::optional<QString> LibroXlsx::Guardar() {
       if (trozo.isEmpty()) {
         Fallar(
             QStringLiteral("No se pudo leer el archivo temporal (%1).").arg(lectura.errorString()));
-      } else if (salida.write(trozo) != trozo.size()) {
-        Fallar(MotivoEscritura(salida));
+      } else if (!destino_.Escribir(trozo)) {
+        Fallar(destino_.Motivo());
       }
-    }
-    if (!fallo_ && (!destino_.flush() || destino_.error() != QFileDevice::NoError)) {
-      Fallar(MotivoEscritura(destino_));
     }
   }
   borrador_.remove();
   if (fallo_) {
-    Descartar();
+    destino_.Descartar();
     return fallo_;
   }
-  intermedio_.reset();
-  if (!destino_.commit()) Fallar(MotivoEscritura(destino_));
+  if (!destino_.Confirmar()) Fallar(destino_.Motivo());
   return fallo_;
 }
 

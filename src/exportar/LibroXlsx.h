@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QSaveFile>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryFile>
@@ -10,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "nucleo/archivos/EscribirArchivo.h"
+#include "nucleo/archivos/GrabacionDeUnaVez.h"
 
 struct lxw_workbook;
 struct lxw_worksheet;
@@ -77,11 +76,8 @@ private:
   friend class HojaXlsx;
   void Fallar(const QString& motivo);
   void FallarLibro(int error);
-  // Quita el temporal del destino sin tocar el archivo que hubiera.
-  void Descartar();
 
-  QSaveFile destino_;
-  std::unique_ptr<QIODevice> intermedio_;
+  GrabacionDeUnaVez destino_;
   QTemporaryFile borrador_;
   lxw_workbook* libro_ = nullptr;
   std::vector<std::unique_ptr<HojaXlsx>> hojas_;

@@ -8,15 +8,14 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <memory>
 
 #include "exportar/LibroCalculo.h"
 #include "gui/comun/Carpetas.h"
 #include "gui/comun/Entorno.h"
 #include "gui/comun/frmMensaje.h"
-#include "nucleo/archivos/DiagnosticoRuta.h"
 #include "nucleo/archivos/FalloArchivo.h"
+#include "nucleo/archivos/GrabacionDeUnaVez.h"
 #include "nucleo/model/Calculo.h"
 
 namespace dorvelna {
@@ -28,38 +27,12 @@ QString DescripcionClase(const Calculo& calculo) {
   return c1.EsTexto() ? c1.Texto().trimmed() : QString();
 }
 
-QString MotivoEscritura(const QIODevice& dispositivo) {
-  const QString detalle = dispositivo.errorString();
-  if (detalle.isEmpty() || detalle == QLatin1String("Unknown error")) {
-    return QStringLiteral("No se pudo escribir el archivo.");
-  }
-  return QStringLiteral("No se pudo escribir el archivo (%1).").arg(detalle);
-}
-
-// Los bytes ya compuestos, al destino de una vez. QSaveFile de Qt 6.4 da por bueno commit()
-// aunque el disco se llenara al vaciar el búfer: se comprueba cada escritura y el vaciado, y
-// se cancela ante cualquier fallo.
+// Los bytes ya compuestos, al destino de una vez.
 std::optional<QString> GrabarDeUnaVez(const QByteArray& datos, const QString& ruta,
                                       const Intermediario& intermediario) {
-  if (const auto fallo = ComprobarRuta(QFile::encodeName(ruta))) return MensajeFallo(*fallo);
-  QSaveFile archivo(ruta);
-  if (!archivo.open(QIODevice::WriteOnly)) {
-    return MensajeFallo(DiagnosticarApertura(ruta, true));
-  }
-  std::unique_ptr<QIODevice> intermedio = intermediario ? intermediario(archivo) : nullptr;
-  QIODevice& salida = intermedio ? *intermedio : static_cast<QIODevice&>(archivo);
-  std::optional<QString> fallo;
-  if (salida.write(datos) != datos.size()) {
-    fallo = MotivoEscritura(salida);
-  } else if (!archivo.flush() || archivo.error() != QFileDevice::NoError) {
-    fallo = MotivoEscritura(archivo);
-  }
-  intermedio.reset();
-  if (fallo) {
-    archivo.cancelWriting();
-    return fallo;
-  }
-  if (!archivo.commit()) return MotivoEscritura(archivo);
+  GrabacionDeUnaVez archivo(ruta);
+  if (const auto fallo = archivo.Abrir(intermediario)) return MensajeFallo(*fallo);
+  if (!archivo.Escribir(datos) || !archivo.Confirmar()) return archivo.Motivo();
   return std::nullopt;
 }
 

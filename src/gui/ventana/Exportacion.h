@@ -4,7 +4,7 @@
 #include <functional>
 #include <optional>
 
-#include "nucleo/archivos/EscribirArchivo.h"
+#include "nucleo/archivos/GrabacionDeUnaVez.h"
 
 class QPagedPaintDevice;
 class QWidget;

@@ -7,13 +7,10 @@
 #include <optional>
 
 #include "nucleo/archivos/FalloArchivo.h"
+#include "nucleo/archivos/GrabacionDeUnaVez.h"
 #include "nucleo/model/Calculo.h"
 
 namespace dorvelna {
-
-// Dispositivo que se interpone entre el escritor y el archivo temporal; lo usan las
-// pruebas para que la escritura falle a mitad. Recibe el temporal ya abierto.
-using Intermediario = std::function<std::unique_ptr<QIODevice>(QIODevice& temporal)>;
 
 // Graba ValoresS (con la fecha de hoy) y ValoresO en la ruta, sustituyendo el archivo de
 // una vez: si algo falla, el archivo anterior queda intacto y el cálculo no cambia.
