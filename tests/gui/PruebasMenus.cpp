@@ -76,8 +76,8 @@ TEST_F(PruebaMenus, LaBarraMuestraElArbolDeLaTablaEnSuOrden) {
   QStringList vistas, tabla;
   Recorrer(ventana->menuBar()->actions(), QString(), vistas);
   for (const EntradaMenu& e : TablaMenus()) {
-    tabla << Fila(QString::fromLatin1(e.nombre), QString::fromLatin1(e.padre),
-                  QString::fromUtf8(e.leyenda), QString::fromLatin1(e.atajo));
+    tabla << Fila(QString::fromLatin1(e.nombre), QString::fromLatin1(e.padre), Leyenda(e),
+                  QString::fromLatin1(e.atajo));
   }
   EXPECT_EQ(vistas, tabla);
   EXPECT_TRUE(vistas.contains(QStringLiteral("mnuEditCopy|mnuEdit|Copiar|Ctrl+C")));
@@ -85,6 +85,15 @@ TEST_F(PruebaMenus, LaBarraMuestraElArbolDeLaTablaEnSuOrden) {
   EXPECT_TRUE(
       vistas.contains(QStringLiteral("mnuPrintResultados|mnuPrintTodosServicios|Resultados|")));
   EXPECT_EQ(vistas.last(), QStringLiteral("mnuAcuerdos|mnuCalibrario|Acuerdos|"));
+  // Las de los formularios salen de los formularios: el menú de formularios dice el servicio
+  // en singular; "Imprimir", como la patilla.
+  EXPECT_TRUE(
+      vistas.contains(QStringLiteral("mnuServicio|mnuFormularios|Coste de un servicio concreto|")));
+  EXPECT_TRUE(vistas.contains(
+      QStringLiteral("mnuPrintServicio|mnuImprimir|Costes de un servicio concreto|")));
+  EXPECT_TRUE(vistas.contains(QStringLiteral(
+      "mnuVariables|mnuTodosServicios|Carburante, Urea, Neumáticos, Reparaciones, Conservación y "
+      "Peajes|")));
 }
 
 TEST_F(PruebaMenus, CadaSituacionDejaElegirLoQueDiceLaTabla) {

@@ -9,7 +9,7 @@ MenusVentana::MenusVentana(QMenuBar& barra, QObject& contexto, const Mandatos& m
   QHash<QString, QMenu*> menus;
   for (const EntradaMenu& e : TablaMenus()) {
     const QString nombre = QString::fromLatin1(e.nombre);
-    const QString leyenda = QString::fromUtf8(e.leyenda);
+    const QString leyenda = Leyenda(e);
     QMenu* padre = e.padre ? menus.value(QString::fromLatin1(e.padre)) : nullptr;
     const auto mandato = mandatos.find(nombre);
     QAction* accion = nullptr;

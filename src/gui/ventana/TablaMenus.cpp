@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "nucleo/model/Formularios.h"
+
 namespace dorvelna {
 
 namespace {
@@ -29,32 +31,33 @@ constexpr EntradaMenu kMenus[] = {
     {"mnuExportarHoja", "Exportar a hoja de cálculo...", "", "mnuFile", kConCalculo},
 
     {"mnuFormularios", "Formularios", "", nullptr, kSiempre},
-    {"mnuCaracteristicas", "Características Técnicas y de Explotación", "", "mnuFormularios",
-     kConCalculo},
+    {"mnuCaracteristicas", nullptr, "", "mnuFormularios", kConCalculo, Formulario::Caracteristicas},
     {"mnuTodosServicios", "Costes repercutidos a todos los servicios", "", "mnuFormularios",
      kConCalculo},
-    {"mnuFijos1", "Autocar y Equipos Auxiliares", "", "mnuTodosServicios", kConCalculo},
-    {"mnuFijos2", "Personal, Seguros y Costes Fiscales", "", "mnuTodosServicios", kConCalculo},
-    {"mnuVariables", "Carburante, Urea, Neumáticos, Reparaciones, Conservación y Peajes", "",
-     "mnuTodosServicios", kConCalculo},
-    {"mnuIndirectos", "Costes Indirectos", "", "mnuTodosServicios", kConCalculo},
-    {"mnuResultados", "Resultados", "", "mnuTodosServicios", kConCalculo},
-    {"mnuServicio", "Coste de un servicio concreto", "", "mnuFormularios", kConCalculo},
+    {"mnuFijos1", nullptr, "", "mnuTodosServicios", kConCalculo, Formulario::CostesFijos1},
+    {"mnuFijos2", nullptr, "", "mnuTodosServicios", kConCalculo, Formulario::CostesFijos2},
+    {"mnuVariables", nullptr, "", "mnuTodosServicios", kConCalculo, Formulario::CostesVariables},
+    {"mnuIndirectos", nullptr, "", "mnuTodosServicios", kConCalculo, Formulario::CostesIndirectos},
+    {"mnuResultados", nullptr, "", "mnuTodosServicios", kConCalculo, Formulario::Resultados},
+    {"mnuServicio", nullptr, "", "mnuFormularios", kConCalculo, Formulario::Servicio},
     {"mnuSensibilidad", "Análisis de sensibilidad", "", "mnuFormularios", kConCalculo},
 
     {"mnuImprimir", "Imprimir", "", nullptr, kSiempre},
-    {"mnuPrintCaracteristicas", "Características Técnicas y de Explotación", "", "mnuImprimir",
-     kConCalculo},
+    {"mnuPrintCaracteristicas", nullptr, "", "mnuImprimir", kConCalculo,
+     Formulario::Caracteristicas, true},
     {"mnuPrintTodosServicios", "Costes repercutidos a todos los servicios", "", "mnuImprimir",
      kConCalculo},
-    {"mnuPrintFijos1", "Autocar y Equipos Auxiliares", "", "mnuPrintTodosServicios", kConCalculo},
-    {"mnuPrintFijos2", "Personal, Seguros y Costes Fiscales", "", "mnuPrintTodosServicios",
-     kConCalculo},
-    {"mnuPrintVariables", "Carburante, Urea, Neumáticos, Reparaciones, Conservación y Peajes", "",
-     "mnuPrintTodosServicios", kConCalculo},
-    {"mnuPrintIndirectos", "Costes Indirectos", "", "mnuPrintTodosServicios", kConCalculo},
-    {"mnuPrintResultados", "Resultados", "", "mnuPrintTodosServicios", kConCalculo},
-    {"mnuPrintServicio", "Costes de un servicio concreto", "", "mnuImprimir", kConCalculo},
+    {"mnuPrintFijos1", nullptr, "", "mnuPrintTodosServicios", kConCalculo, Formulario::CostesFijos1,
+     true},
+    {"mnuPrintFijos2", nullptr, "", "mnuPrintTodosServicios", kConCalculo, Formulario::CostesFijos2,
+     true},
+    {"mnuPrintVariables", nullptr, "", "mnuPrintTodosServicios", kConCalculo,
+     Formulario::CostesVariables, true},
+    {"mnuPrintIndirectos", nullptr, "", "mnuPrintTodosServicios", kConCalculo,
+     Formulario::CostesIndirectos, true},
+    {"mnuPrintResultados", nullptr, "", "mnuPrintTodosServicios", kConCalculo,
+     Formulario::Resultados, true},
+    {"mnuPrintServicio", nullptr, "", "mnuImprimir", kConCalculo, Formulario::Servicio, true},
     {"mnuPrintSensibilidad", "Análisis de sensibilidad", "", "mnuImprimir", kConCalculo},
     {"mnuPrintTodo", "Todos los formularios", "", "mnuImprimir", kConCalculo},
 
@@ -92,6 +95,12 @@ bool CuelgaDe(const EntradaMenu& entrada, const char* menu) {
 }  // namespace
 
 std::span<const EntradaMenu> TablaMenus() { return kMenus; }
+
+QString Leyenda(const EntradaMenu& entrada) {
+  if (entrada.leyenda) return QString::fromUtf8(entrada.leyenda);
+  return entrada.imprime ? RotuloFormulario(entrada.formulario)
+                         : RotuloMenuFormulario(entrada.formulario);
+}
 
 bool EsSeparador(const EntradaMenu& entrada) { return Iguales(entrada.leyenda, "-"); }
 

@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <span>
 
+#include "nucleo/model/Calculo.h"
+
 namespace dorvelna {
 
 // Las tres situaciones de la ventana que deciden qué entradas de menú se pueden elegir.
@@ -20,17 +22,22 @@ struct EstadosMenu {
 
 // Una entrada del árbol de menús. Una leyenda "-" es una línea de separación; una entrada
 // sin padre está en la barra de menús, y la que es padre de otras abre un submenú.
+// Las entradas que llevan a un formulario o lo imprimen no tienen leyenda propia: dicen la
+// del formulario (Leyenda()).
 struct EntradaMenu {
-  const char* nombre;  // objectName de la acción (y del menú que abre)
-  const char* leyenda;
-  const char* atajo;  // "" si no tiene
-  const char* padre;  // nullptr en la barra de menús
+  const char* nombre;   // objectName de la acción (y del menú que abre)
+  const char* leyenda;  // nullptr: la del formulario
+  const char* atajo;    // "" si no tiene
+  const char* padre;    // nullptr en la barra de menús
   EstadosMenu estados;
+  Formulario formulario = Formulario::Caracteristicas;
+  bool imprime = false;  // del menú "Imprimir", que usa el rótulo de la patilla
 };
 
 // El árbol de menús de la ventana principal, en el orden en que se ven.
 std::span<const EntradaMenu> TablaMenus();
 
+QString Leyenda(const EntradaMenu& entrada);
 bool EsSeparador(const EntradaMenu& entrada);
 bool AbreMenu(const EntradaMenu& entrada);
 bool Habilitada(const EntradaMenu& entrada, SituacionMenus situacion);
