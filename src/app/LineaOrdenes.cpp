@@ -21,11 +21,14 @@ Orden LeerOrden(const QStringList& argumentos) {
 QString TextoUso() {
   return QStringLiteral(
       "Uso: dorvelna [ARCHIVO]\n"
+      "     dorvelna --exportar ARCHIVO SALIDA.pdf|SALIDA.xlsx\n"
       "     dorvelna --comprobar [0-3]\n"
       "\n"
       "Calcula los costes de explotación de un autocar.\n"
       "\n"
       "  ARCHIVO            abre ese cálculo (.dvn) al arrancar\n"
+      "  --exportar         exporta un cálculo (o una clase, .clb) a PDF o a hoja de cálculo,\n"
+      "                     sin ventana\n"
       "  --comprobar [0-3]  comprueba la instalación abriendo una clase del Calibrario\n"
       "  --help             muestra este uso y termina\n"
       "  --version          muestra la versión y termina\n");

@@ -395,6 +395,8 @@ TEST(LineaOrdenes, UsoYVersionSinVentana) {
   EXPECT_EQ(estadoUso, 0) << erroresUso.toStdString();
   EXPECT_TRUE(uso.startsWith(QStringLiteral("Uso: dorvelna [ARCHIVO]\n"))) << uso.toStdString();
   EXPECT_TRUE(uso.contains(QStringLiteral("--version"))) << uso.toStdString();
+  EXPECT_TRUE(uso.contains(QStringLiteral("--exportar ARCHIVO SALIDA.pdf|SALIDA.xlsx")))
+      << uso.toStdString();
 
   const auto [estadoVersion, version, erroresVersion] =
       correr({QStringLiteral("x.dvn"), QStringLiteral("--version")}, entorno);
