@@ -146,7 +146,9 @@ endforeach()
 # Sin el archivo de esa clase la comprobación falla con el mensaje del programa.
 file(REMOVE "${datos}/Calibrario/Autocar Estandar 39 a 55 plazas.clb")
 arrancar("${programa}" 1)
-if(NOT estado EQUAL 1 OR NOT salida MATCHES "Archivo no encontrado en el subdirectorio")
+# El mensaje, entero en una línea.
+if(NOT estado EQUAL 1 OR NOT salida MATCHES
+   "No se pudo abrir la clase 1: Archivo no encontrado en el subdirectorio [^\n]* Los datos del Calibrario")
   fallar("Sin el archivo de la clase, la comprobación debía fallar")
 endif()
 arrancar("${programa}" 0)

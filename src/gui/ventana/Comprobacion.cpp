@@ -2,10 +2,8 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QLabel>
 #include <QPushButton>
 #include <QTextStream>
-#include <QTimer>
 
 #include "gui/archivo/frmTipoVeh.h"
 #include "gui/comun/Carpetas.h"
@@ -32,7 +30,14 @@ int Comprobar(QApplication& aplicacion) {
   }
 
   PrepararAplicacion(aplicacion);
-  const Entorno entorno;
+  // Si la clase no se puede abrir, el programa lo dice con un mensaje: se anota su texto en
+  // lugar de abrir el cuadro, para que la comprobación nunca se quede esperando.
+  QString aviso;
+  Entorno entorno;
+  entorno.mensajes = [&aviso](const QString& texto, const QString&) {
+    aviso = texto;
+    return true;
+  };
   salida << "Carpeta del programa: " << CarpetaPrograma(entorno) << '\n';
   salida << "Carpeta de los cálculos: " << CarpetaCalculos(entorno) << '\n';
   for (const char* ayuda : {"Dorvelna.chm", "Acuerdos.chm"}) {
@@ -51,27 +56,11 @@ int Comprobar(QApplication& aplicacion) {
     return 1;
   }
 
-  // Si la clase no se puede abrir, el programa lo dice con un mensaje modal: se anota su
-  // texto y se cierra, para que la comprobación nunca se quede esperando.
-  QString aviso;
-  QTimer vigia;
-  vigia.setInterval(20);
-  QObject::connect(&vigia, &QTimer::timeout, [&aviso] {
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-      if (auto* texto = modal->findChild<QLabel*>(QStringLiteral("lblMensaje"))) {
-        aviso = texto->text();
-      }
-      modal->close();
-    }
-  });
-  vigia.start();
   boton->click();
-  vigia.stop();
   QApplication::processEvents();
 
   if (!ventana->Patillas()->isVisible() || !ventana->FormActual()) {
-    salida << "No se pudo abrir la clase " << clase << ": "
-           << QString(aviso).replace(QStringLiteral("\r\n"), QStringLiteral(" ")) << '\n';
+    salida << "No se pudo abrir la clase " << clase << ": " << aviso.simplified() << '\n';
     return 1;
   }
   salida << "Clase abierta: " << ventana->Datos().ValoresS(Grupo::C, 1).TextoPlano() << '\n';
