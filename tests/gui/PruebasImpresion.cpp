@@ -8,11 +8,14 @@
 #include <QImage>
 #include <QJsonArray>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "Modales.h"
 #include "VentanaPrueba.h"
@@ -416,6 +419,40 @@ TEST_F(PruebasImpresion, ExportarAHojaDeCalculoGrabaElCalculoDeLaVentana) {
   EXPECT_DOUBLE_EQ(fila9[2].toObject()[QStringLiteral("valor")].toDouble(),
                    *Datos().ValoresS(Grupo::C, 9).ComoNumero());
   EXPECT_EQ(trabajos_, 0);
+}
+
+// El diálogo de exportar, el de verdad: un nombre escrito sin extensión que ya existe con ella
+// pide confirmación antes de sustituirlo; "No" deja el diálogo abierto.
+TEST(DialogoExportar, UnNombreSinExtensionQueYaExistePideConfirmar) {
+  QTemporaryDir carpeta;
+  ASSERT_TRUE(carpeta.isValid());
+  QFile anterior(carpeta.filePath(QStringLiteral("informe.pdf")));
+  ASSERT_TRUE(anterior.open(QIODevice::WriteOnly));
+  anterior.close();
+  // El diálogo de archivos y su pregunta de sustituir no llevan nombre propio.
+  const ModalEsperado archivos{QStringLiteral("QFileDialog")}, sinNombre{QString()};
+  QString pregunta;
+  QTimer contestar;
+  QObject::connect(&contestar, &QTimer::timeout, [&] {
+    if (auto* aviso = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      pregunta = aviso->text();
+      aviso->button(QMessageBox::No)->click();
+    }
+  });
+  contestar.start(20);
+  QTimer::singleShot(0, [&] {
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }));
+    QWidget* dialogo = QApplication::activeModalWidget();
+    auto* nombre = dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(nombre, nullptr);
+    nombre->setText(QStringLiteral("informe"));
+    QTest::keyClick(nombre, Qt::Key_Return);
+    QTest::keyClick(dialogo, Qt::Key_Escape);
+  });
+  const QString elegido =
+      PreguntarDestinoPdf(nullptr, carpeta.filePath(QStringLiteral("Autocar.pdf")));
+  EXPECT_TRUE(pregunta.contains(QStringLiteral("informe.pdf"))) << pregunta.toStdString();
+  EXPECT_TRUE(elegido.isEmpty()) << elegido.toStdString();
 }
 
 }  // namespace

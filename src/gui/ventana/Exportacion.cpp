@@ -65,14 +65,29 @@ QString NombrePropuesto(const Calculo& calculo, const QString& archivo, const QS
   return QDir(CarpetaCalculos(entorno)).filePath(base + extension);
 }
 
+namespace {
+
+QString PreguntarDestino(QWidget* padre, const QString& titulo, const QString& propuesta,
+                         const QString& filtro, const QString& extension) {
+  QFileDialog dialogo(padre, titulo, propuesta, filtro);
+  dialogo.setAcceptMode(QFileDialog::AcceptSave);
+  // El diálogo pone la extensión antes de mirar si el archivo existe: "informe" pregunta si
+  // se sustituye "informe.pdf", en lugar de grabar encima sin avisar.
+  dialogo.setDefaultSuffix(extension);
+  if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return {};
+  return dialogo.selectedFiles().constFirst();
+}
+
+}  // namespace
+
 QString PreguntarDestinoPdf(QWidget* padre, const QString& propuesta) {
-  return QFileDialog::getSaveFileName(padre, QStringLiteral("Exportar a PDF"), propuesta,
-                                      QStringLiteral("Documentos PDF (*.pdf)"));
+  return PreguntarDestino(padre, QStringLiteral("Exportar a PDF"), propuesta,
+                          QStringLiteral("Documentos PDF (*.pdf)"), QStringLiteral("pdf"));
 }
 
 QString PreguntarDestinoHoja(QWidget* padre, const QString& propuesta) {
-  return QFileDialog::getSaveFileName(padre, QStringLiteral("Exportar a hoja de cálculo"),
-                                      propuesta, QStringLiteral("Libros de Excel (*.xlsx)"));
+  return PreguntarDestino(padre, QStringLiteral("Exportar a hoja de cálculo"), propuesta,
+                          QStringLiteral("Libros de Excel (*.xlsx)"), QStringLiteral("xlsx"));
 }
 
 namespace {
