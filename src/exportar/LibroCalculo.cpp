@@ -11,12 +11,13 @@ namespace {
 QString Significado(Grupo g, int i) { return QString::fromUtf8(Campo(g, i).significado); }
 QString Unidad(Grupo g, int i) { return QString::fromUtf8(Campo(g, i).unidad); }
 
-// Un valor en su celda: los números con los decimales del campo, los textos como texto y
-// los sí/no de una pareja de opciones con el texto de la opción elegida.
+// Un valor en su celda: los números con los decimales del campo (vacía si no hay número), los
+// textos como texto y los sí/no de una pareja de opciones con el texto de la opción elegida.
 void Celda(HojaXlsx& hoja, int fila, int columna, Grupo g, int i, const Valor& v) {
   const DefinicionCampo& campo = Campo(g, i);
   if (campo.tipo == Tipo::Numero) {
-    if (const auto n = v.ComoNumero()) hoja.Numero(fila, columna, *n, campo.decimales);
+    // Un campo vacío, vacío como en la pantalla, no un cero.
+    if (v.EsNumero()) hoja.Numero(fila, columna, v.Numero(), campo.decimales);
   } else if (campo.tipo == Tipo::Texto) {
     if (v.EsTexto()) hoja.Texto(fila, columna, v.Texto());
   } else if (const DatosSeccion* seccion = SeccionDeModo(g, i)) {

@@ -100,6 +100,13 @@ TEST_F(LibroCalculo, ResultadosFormulariosYServiciosCeldaACelda) {
   const QJsonObject servicios = hojas[6].toObject();
   EXPECT_EQ(servicios[QStringLiteral("filas")].toArray().size(), 6);
   EXPECT_EQ(Fila(servicios, 0).size(), 7);
+
+  // Un dato borrado sale como celda vacía, como en la pantalla; no como un cero.
+  calculo.ValoresS.SS[3].Vaciar();
+  ASSERT_FALSE(ExportarLibro(calculo, ruta));
+  const QJsonObject otro = pruebas::LeerXlsx(ruta, &error);
+  const QJsonObject sinDato = otro[QStringLiteral("hojas")].toArray()[6].toObject();
+  EXPECT_TRUE(Valor_(sinDato, 1, 2).isNull()) << Valor_(sinDato, 1, 2).toDouble();
 }
 
 TEST_F(LibroCalculo, UnaGrabacionQueFallaDejaElArchivoAnterior) {
