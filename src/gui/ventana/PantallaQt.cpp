@@ -12,12 +12,13 @@ namespace dorvelna {
 
 namespace {
 
-constexpr Formulario kSiete[] = {Formulario::Caracteristicas,  Formulario::CostesFijos1,
-                                 Formulario::CostesFijos2,     Formulario::CostesVariables,
-                                 Formulario::CostesIndirectos, Formulario::Resultados,
-                                 Formulario::Servicio};
-
 Formulario FormularioDeSeccion(Seccion s) { return FormularioDeGrupo(DatosDe(s).grupo); }
+
+// Título de Frame1: el fijo del formulario y la descripción del cálculo.
+void PonerTitulo(FormularioDatos* form, const QString& descripcion) {
+  form->Frame1->setTitle(form->Titulo() + QStringLiteral("     (") + descripcion +
+                         QStringLiteral(")"));
+}
 
 }  // namespace
 
@@ -46,19 +47,16 @@ void PantallaQt::PonerAspecto(Grupo g, Columna col, int indice, Aspecto aspecto)
 }
 
 void PantallaQt::ReescribirTitulos(const QString& descripcion) {
-  for (Formulario f : kSiete) {
-    FormularioDatos* form = formulario_(f);
-    form->Frame1->setTitle(form->Titulo() + QStringLiteral("     (") + descripcion +
-                           QStringLiteral(")"));
-  }
+  for (const DatosFormulario& datos : Formularios())
+    PonerTitulo(formulario_(datos.formulario), descripcion);
 }
 
 void PantallaQt::PresentarTitulos(const QString& descripcion, const QDate& fechaS,
                                   const QDate& fechaO) {
-  for (Formulario f : kSiete) {
+  for (const DatosFormulario& datos : Formularios()) {
+    const Formulario f = datos.formulario;
     FormularioDatos* form = formulario_(f);
-    form->Frame1->setTitle(form->Titulo() + QStringLiteral("     (") + descripcion +
-                           QStringLiteral(")"));
+    PonerTitulo(form, descripcion);
     form->FrameS->setTitle(form->FrameS->title() + QStringLiteral(" (") + FechaCorta(fechaS) +
                            QStringLiteral(")"));
     if (f != Formulario::Servicio && form->FrameO) {
@@ -69,9 +67,10 @@ void PantallaQt::PresentarTitulos(const QString& descripcion, const QDate& fecha
 }
 
 void PantallaQt::FechaGrabada(const QDate& fechaS) {
-  for (Formulario f : kSiete) {
-    formulario_(f)->FrameS->setTitle(QStringLiteral("Cálculo Personalizado (") +
-                                     FechaCorta(fechaS) + QStringLiteral(")"));
+  for (const DatosFormulario& datos : Formularios()) {
+    formulario_(datos.formulario)
+        ->FrameS->setTitle(QStringLiteral("Cálculo Personalizado (") + FechaCorta(fechaS) +
+                           QStringLiteral(")"));
   }
 }
 

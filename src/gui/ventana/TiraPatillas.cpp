@@ -5,6 +5,7 @@
 #include "gui/comun/Twips.h"
 #include "gui/formularios/FormularioDatos.h"
 #include "gui/ventana/BotonPatilla.h"
+#include "nucleo/model/Formularios.h"
 
 namespace dorvelna {
 
@@ -14,30 +15,23 @@ const QColor kFondoPatillas(255, 255, 192);
 const QColor kColorActivoDiseno(180, 215, 168);
 const QColor kFondoTodos(223, 217, 140);
 
-// Sitio de cada botón en twips; los cinco del medio van dentro de FrameTodos.
+// Sitio de cada botón en twips; los cinco del medio van dentro de FrameTodos. Su texto es
+// el rótulo del formulario.
 struct Patilla {
   Formulario form;
   const char* boton;
-  const char* texto;
   bool enTodos;
   int left, top, width, height;
 };
 
 constexpr Patilla kPatillas[] = {
-    {Formulario::Caracteristicas, "cmbCaracteristicas", "Características Técnicas y de Explotación",
-     false, 120, 300, 1575, 1215},
-    {Formulario::CostesFijos1, "cmbCostesF1", "Autocar y Equipos Auxiliares", true, 120, 240, 1215,
-     1215},
-    {Formulario::CostesFijos2, "cmbCostesF2", "Personal, Seguros y Costes Fiscales", true, 1440,
-     240, 1215, 1215},
-    {Formulario::CostesVariables, "cmbCostesV",
-     "Carburante, Urea, Neumáticos, Reparaciones, Conservación y Peajes", true, 2760, 240, 1815,
-     1215},
-    {Formulario::CostesIndirectos, "cmbIndirectos", "Costes Indirectos", true, 4680, 240, 1095,
-     1215},
-    {Formulario::Resultados, "cmbResultados", "Resultados", true, 5880, 240, 1215, 1215},
-    {Formulario::Servicio, "cmbServicio", "Costes de un servicio concreto", false, 9120, 540, 1215,
-     735},
+    {Formulario::Caracteristicas, "cmbCaracteristicas", false, 120, 300, 1575, 1215},
+    {Formulario::CostesFijos1, "cmbCostesF1", true, 120, 240, 1215, 1215},
+    {Formulario::CostesFijos2, "cmbCostesF2", true, 1440, 240, 1215, 1215},
+    {Formulario::CostesVariables, "cmbCostesV", true, 2760, 240, 1815, 1215},
+    {Formulario::CostesIndirectos, "cmbIndirectos", true, 4680, 240, 1095, 1215},
+    {Formulario::Resultados, "cmbResultados", true, 5880, 240, 1215, 1215},
+    {Formulario::Servicio, "cmbServicio", false, 9120, 540, 1215, 735},
 };
 
 }  // namespace
@@ -57,8 +51,8 @@ TiraPatillas::TiraPatillas(QWidget* padre) : QWidget(padre) {
 
   for (int k = 0; k < 7; ++k) {
     const Patilla& p = kPatillas[k];
-    auto* boton = new BotonPatilla(QString::fromUtf8(p.texto),
-                                   p.enTodos ? static_cast<QWidget*>(todos) : this);
+    auto* boton =
+        new BotonPatilla(RotuloFormulario(p.form), p.enTodos ? static_cast<QWidget*>(todos) : this);
     boton->setObjectName(QString::fromLatin1(p.boton));
     boton->setGeometry(RectTwips(p.left, p.top, p.width, p.height));
     connect(boton, &QPushButton::clicked, this, [this, f = p.form] { emit formularioPedido(f); });
