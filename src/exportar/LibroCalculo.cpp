@@ -101,15 +101,22 @@ void HojaServicios(LibroXlsx& libro, const Calculo& calculo) {
 
 }  // namespace
 
+QString DescripcionClase(const Calculo& calculo) {
+  const Valor& c1 = calculo.ValoresS(Grupo::C, 1);
+  return c1.EsTexto() ? c1.Texto().trimmed() : QString();
+}
+
+QString TituloDocumento(const Calculo& calculo) {
+  return QStringLiteral("Dorvelna — ") + DescripcionClase(calculo);
+}
+
 std::optional<QString> ExportarLibro(Calculo& calculo, const QString& ruta,
                                      const Intermediario& intermediario) {
   LibroXlsx libro(ruta, intermediario);
   if (libro.Fallo()) return libro.Guardar();
   calculo.Actualizar();
-  const Valor& c1 = calculo.ValoresS(Grupo::C, 1);
-  libro.Propiedades(
-      QStringLiteral("Dorvelna — ") + (c1.EsTexto() ? c1.Texto().trimmed() : QString()),
-      QStringLiteral("Costes de explotación de un autocar"));
+  libro.Propiedades(TituloDocumento(calculo),
+                    QStringLiteral("Costes de explotación de un autocar"));
   HojaResultados(libro, calculo);
   for (const DatosFormulario& datos : Formularios()) {
     if (datos.entrada) HojaFormulario(libro, calculo, datos);

@@ -29,8 +29,6 @@ public:
   // Número con sus decimales como formato de la celda (con separador de miles); uno que no
   // es finito deja la celda vacía, como un campo vacío.
   void Numero(int fila, int columna, double numero, int decimales);
-  // Para lo que no cubren las anteriores; lo escrito así no cuenta para el ancho de columna.
-  lxw_worksheet* Nativa() const { return hoja_; }
 
 private:
   friend class LibroXlsx;
@@ -62,10 +60,6 @@ public:
   // Hoja nueva al final del libro. La referencia vale mientras viva el libro.
   HojaXlsx& Hoja(const QString& nombre);
 
-  // Formatos compartidos por todas las hojas.
-  lxw_format* Negrita();
-  lxw_format* Decimales(int decimales);
-
   // El primer motivo por el que el libro no se podrá grabar, si ya lo hay.
   const std::optional<QString>& Fallo() const { return fallo_; }
   // Cierra el libro y lo lleva a su destino. Sin valor si quedó grabado; si no, el motivo,
@@ -74,6 +68,9 @@ public:
 
 private:
   friend class HojaXlsx;
+  // Formatos compartidos por todas las hojas.
+  lxw_format* Negrita();
+  lxw_format* Decimales(int decimales);
   void Fallar(const QString& motivo);
   void FallarLibro(int error);
 

@@ -5,7 +5,7 @@
 namespace dorvelna {
 
 BotonOpcion::BotonOpcion(const QString& nombre, int indice, const QString& texto, QWidget* padre)
-    : QRadioButton(texto, padre), indice_(indice) {
+    : QRadioButton(texto, padre) {
   setObjectName(QStringLiteral("%1(%2)").arg(nombre).arg(indice));
   // Los de la columna de referencia están apagados como sus campos, y como ellos se leen en
   // negro sobre el gris de lo que no se edita: el rótulo y la marca de la opción elegida.

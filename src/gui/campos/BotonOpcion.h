@@ -10,7 +10,6 @@ class BotonOpcion : public QRadioButton {
   Q_OBJECT
 public:
   BotonOpcion(const QString& nombre, int indice, const QString& texto, QWidget* padre);
-  int Indice() const { return indice_; }
 
 signals:
   void activado();
@@ -18,9 +17,6 @@ signals:
 
 protected:
   void focusInEvent(QFocusEvent* e) override;
-
-private:
-  int indice_;
 };
 
 }  // namespace dorvelna

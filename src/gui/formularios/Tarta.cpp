@@ -120,7 +120,7 @@ void Tarta::DibujarSector(int ranura, const QColor& color, double inicio, double
   etiqueta->setText(FormatearValor(porcentaje, 1, true) + QStringLiteral("%"));
   etiqueta->adjustSize();
   ColorearTexto(etiqueta, color);
-  sectores_.push_back({ranura, color, inicio, fin, inicio + kDesfase < fin, 0, 0, {}, false});
+  sectores_.push_back({ranura, color, inicio, fin, inicio + kDesfase < fin, {}, false});
 }
 
 // Cada etiqueta se sitúa con el tamaño de su texto nuevo: con el del dibujo anterior, una
@@ -137,8 +137,6 @@ void Tarta::ColocarEtiquetas() {
   for (int i = 0; i < kRanuras; ++i) {
     SectorTarta& s = sectores_[i];
     const EtiquetaSituada& e = situadas[i];
-    s.left = e.left;
-    s.top = e.top;
     s.caja = e.caja;
     s.movida = e.movida;
     QLabel* etiqueta = etiquetas_[i];

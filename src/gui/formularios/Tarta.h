@@ -16,9 +16,8 @@ struct SectorTarta {
   QColor color;        // el fondo de Colores(ranura) al dibujar
   double inicio, fin;  // radianes, en sentido contrario a las agujas del reloj
   bool dibujado;
-  float left, top;  // esquina que toca a la etiqueta junto a su sector
-  QRect caja;       // donde queda la etiqueta, en píxeles
-  bool movida;      // no cabía en su sitio: una línea la une a su sector
+  QRect caja;   // donde queda la etiqueta, en píxeles
+  bool movida;  // no cabía en su sitio: una línea la une a su sector
 };
 
 // PictureSR / PictureOR: la tarta del reparto del coste anual de una columna, con las doce

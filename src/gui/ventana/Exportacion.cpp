@@ -22,11 +22,6 @@ namespace dorvelna {
 
 namespace {
 
-QString DescripcionClase(const Calculo& calculo) {
-  const Valor& c1 = calculo.ValoresS(Grupo::C, 1);
-  return c1.EsTexto() ? c1.Texto().trimmed() : QString();
-}
-
 // Los bytes ya compuestos, al destino de una vez.
 std::optional<QString> GrabarDeUnaVez(const QByteArray& datos, const QString& ruta,
                                       const Intermediario& intermediario) {
@@ -47,7 +42,7 @@ std::optional<QString> ExportarPdf(const Calculo& calculo, const DibujarHojas& d
     QPdfWriter pdf(&memoria);
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                   QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
-    pdf.setTitle(QStringLiteral("Dorvelna — ") + DescripcionClase(calculo));
+    pdf.setTitle(TituloDocumento(calculo));
     pdf.setCreator(QStringLiteral("Dorvelna"));
     if (const QString motivo = dibujar(pdf); !motivo.isEmpty()) return motivo;
   }

@@ -17,8 +17,6 @@
 
 namespace dorvelna {
 
-namespace {}  // namespace
-
 std::unique_ptr<QPrinter> ImpresoraPredeterminada() {
   const QPrinterInfo predeterminada = QPrinterInfo::defaultPrinter();
   if (predeterminada.isNull()) return nullptr;

@@ -39,6 +39,7 @@ public:
 
   // Los formularios se crean la primera vez que algo los nombra.
   FormularioDatos* ObtenerFormulario(dorvelna::Formulario f);
+  // El formulario si ya está creado; nullptr si no (lo usan las medidas).
   FormularioDatos* FormularioCargado(dorvelna::Formulario f) const;
   FormularioDatos* FormActual() const;
 
