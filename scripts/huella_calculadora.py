@@ -50,7 +50,7 @@ def variar(lineas, azar):
 
 def main():
     if len(sys.argv) != 3:
-        print(__doc__.strip().splitlines()[2].strip(), file=sys.stderr)
+        print("Uso: " + __doc__.strip().splitlines()[3].strip(), file=sys.stderr)
         return 2
     carpeta, salida = os.path.abspath(sys.argv[1]), sys.argv[2]
     calc = os.path.join(carpeta, "dorvelna-calc")

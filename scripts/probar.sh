@@ -42,7 +42,7 @@ bash scripts/comprobar_formato.sh
 # Las opciones van siempre explícitas: una carpeta reutilizada no debe conservar otras.
 fase "Construcción normal ($normal/)"
 cmake -S . -B "$normal" -G Ninja \
-  -DDORVELNA_PRUEBAS=ON -DDORVELNA_BENCH=ON -DDORVELNA_SANITIZERS=OFF -DDORVELNA_FUZZ=OFF \
+  -DDORVELNA_PRUEBAS=ON -DDORVELNA_BENCH=ON -DDORVELNA_HERRAMIENTAS=ON -DDORVELNA_SANITIZERS=OFF -DDORVELNA_FUZZ=OFF \
   -DDORVELNA_WERROR=ON
 cmake --build "$normal" -j "$trabajos"
 
@@ -54,7 +54,8 @@ export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=1:check_initia
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS="suppressions=$raiz/scripts/lsan.supp:print_suppressions=0"
 cmake -S . -B "$asan" -G Ninja \
-  -DDORVELNA_PRUEBAS=ON -DDORVELNA_BENCH=OFF -DDORVELNA_HERRAMIENTAS=OFF -DDORVELNA_SANITIZERS=ON -DDORVELNA_FUZZ=OFF
+  -DDORVELNA_PRUEBAS=ON -DDORVELNA_BENCH=OFF -DDORVELNA_HERRAMIENTAS=OFF -DDORVELNA_SANITIZERS=ON -DDORVELNA_FUZZ=OFF \
+  -DDORVELNA_WERROR=OFF
 cmake --build "$asan" -j "$trabajos"
 
 fase "Pruebas con AddressSanitizer y UBSan ($asan/)"

@@ -9,10 +9,8 @@
 #include <QTextStream>
 #include <map>
 
-#include "gui/comun/Carpetas.h"
 #include "gui/ventana/Arranque.h"
 #include "gui/ventana/VentanaPrincipal.h"
-#include "nucleo/entrada/Formato.h"
 
 using namespace dorvelna;
 

@@ -10,7 +10,6 @@
 #include "gui/ventana/VentanaPrincipal.h"
 #include "nucleo/archivos/FalloArchivo.h"
 #include "nucleo/archivos/LeerArchivo.h"
-#include "nucleo/entrada/Formato.h"
 
 namespace dorvelna {
 

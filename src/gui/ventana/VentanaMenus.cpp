@@ -1,31 +1,19 @@
 // Los menús de la ventana principal: qué hace cada entrada de la tabla de menús y cómo la
 // barra de menús convive con el campo que se está editando.
 #include <QApplication>
-#include <QCloseEvent>
-#include <QDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QResizeEvent>
-#include <QScreen>
 #include <QShortcut>
 #include <utility>
 
-#include "gui/ayuda/Ayuda.h"
 #include "gui/campos/CampoTexto.h"
 #include "gui/campos/Portapapeles.h"
-#include "gui/comun/Twips.h"
-#include "gui/comun/frmPreguntaGrabar.h"
-#include "gui/formularios/FabricaFormularios.h"
 #include "gui/formularios/FormularioDatos.h"
-#include "gui/formularios/frmSensibilidad.h"
 #include "gui/ventana/AbrirCalculo.h"
 #include "gui/ventana/Exportacion.h"
 #include "gui/ventana/Impresion.h"
-#include "gui/ventana/PantallaQt.h"
 #include "gui/ventana/Recientes.h"
-#include "gui/ventana/Rueda.h"
-#include "gui/ventana/SoltarCalculos.h"
 #include "gui/ventana/VentanaPrincipal.h"
 
 namespace dorvelna {

@@ -4,25 +4,19 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QKeyEvent>
-#include <QMenuBar>
 #include <QResizeEvent>
 #include <QScreen>
-#include <QShortcut>
 #include <utility>
 
 #include "gui/ayuda/Ayuda.h"
 #include "gui/campos/CampoTexto.h"
-#include "gui/campos/Portapapeles.h"
 #include "gui/comun/Twips.h"
-#include "gui/comun/frmPreguntaGrabar.h"
 #include "gui/formularios/FabricaFormularios.h"
 #include "gui/formularios/FormularioDatos.h"
 #include "gui/formularios/frmSensibilidad.h"
 #include "gui/ventana/AbrirCalculo.h"
-#include "gui/ventana/Exportacion.h"
 #include "gui/ventana/Impresion.h"
 #include "gui/ventana/PantallaQt.h"
-#include "gui/ventana/Recientes.h"
 #include "gui/ventana/Rueda.h"
 #include "gui/ventana/SoltarCalculos.h"
 

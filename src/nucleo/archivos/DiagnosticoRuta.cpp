@@ -1,7 +1,5 @@
 #include "nucleo/archivos/DiagnosticoRuta.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <climits>
 #include <sys/stat.h>

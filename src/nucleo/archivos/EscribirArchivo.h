@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QIODevice>
 #include <QString>
-#include <functional>
-#include <memory>
 #include <optional>
 
 #include "nucleo/archivos/FalloArchivo.h"
