@@ -17,8 +17,8 @@
 #include "gui/comun/Entorno.h"
 #include "gui/comun/Twips.h"
 #include "gui/comun/frmMensaje.h"
+#include "gui/ventana/AbrirCalculo.h"
 #include "nucleo/archivos/EscribirArchivo.h"
-#include "nucleo/archivos/LeerArchivo.h"
 #include "nucleo/model/EstadoPrograma.h"
 
 namespace dorvelna {
@@ -313,11 +313,7 @@ void frmArchivo::Aceptar() {
 }
 
 void frmArchivo::AceptarAbrir(const QString& ruta) {
-  if (const auto fallo = LeerArchivo(estado_.calculo, ruta)) {
-    Mensaje(MensajeFallo(*fallo), QStringLiteral("Error"));
-    return;
-  }
-  estado_.NombreArchivo = ruta;
+  if (!AbrirCalculo(estado_, ruta, ventana_, entorno_)) return;
   accept();
   emit calculoAbierto();
 }

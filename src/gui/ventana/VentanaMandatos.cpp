@@ -76,7 +76,9 @@ void VentanaPrincipal::AbrirDialogoArchivo(const QString& modo) {
   frmArchivo dialogo(estado_, entorno_, this);
   connect(&dialogo, &frmArchivo::calculoAbierto, this, &VentanaPrincipal::CargarPatillas);
   dialogo.PonerTag(modo);
-  if (dialogo.exec() == QDialog::Accepted) AnotarReciente(estado_.NombreArchivo);
+  // El abierto ya lo anota AbrirCalculo.
+  if (dialogo.exec() == QDialog::Accepted && modo == QLatin1String("grabar"))
+    AnotarReciente(estado_.NombreArchivo);
 }
 
 }  // namespace dorvelna
