@@ -15,7 +15,7 @@ CampoTexto::CampoTexto(EdicionCampos& edicion, Formulario form, Grupo g, Columna
                        QWidget* padre)
     : QLineEdit(padre), edicion_(edicion), form_(form), grupo_(g), columna_(col), indice_(indice) {
   const DefinicionCampo& campo = Campo(g, indice);
-  decimales_ = campo.tipo == Tipo::Texto ? -1 : campo.decimales;
+  decimales_ = campo.decimales;  // -1 en un texto
   // Los servicios sólo tienen columna S y sus cajas se llaman TextSS(i), sin otra letra.
   const QString columna = g == Grupo::SS      ? QString()
                           : col == Columna::S ? QStringLiteral("S")

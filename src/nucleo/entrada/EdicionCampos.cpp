@@ -7,19 +7,11 @@
 
 namespace dorvelna {
 
-namespace {
-// Decimales de la caja del campo: -1 en un texto.
-int DecimalesCaja(Grupo g, int i) {
-  const DefinicionCampo& campo = Campo(g, i);
-  return campo.tipo == Tipo::Texto ? -1 : campo.decimales;
-}
-}  // namespace
-
 EdicionCampos::EdicionCampos(EstadoPrograma& estado) : estado_(estado) {}
 
 QString EdicionCampos::EntrarCampo(Grupo g, int i) {
   valorAnterior_ = estado_.calculo.ValoresS(g, i);
-  return TextoEdicion(valorAnterior_, DecimalesCaja(g, i), estado_.SeparadorDecimal);
+  return TextoEdicion(valorAnterior_, Decimales(g, i), estado_.SeparadorDecimal);
 }
 
 Tecla EdicionCampos::FiltrarTecla(EstadoCampo& caja, QChar tecla) const {
@@ -28,7 +20,7 @@ Tecla EdicionCampos::FiltrarTecla(EstadoCampo& caja, QChar tecla) const {
 }
 
 Valor EdicionCampos::LeerCampo(Grupo g, int i, const QString& texto) const {
-  return dorvelna::LeerCampo(texto, DecimalesCaja(g, i), estado_.SeparadorDecimal);
+  return dorvelna::LeerCampo(texto, Decimales(g, i), estado_.SeparadorDecimal);
 }
 
 SalidaCampo EdicionCampos::SalirCampo(Formulario form, Grupo g, int i, const QString& texto,
@@ -54,7 +46,7 @@ SalidaCampo EdicionCampos::AceptarValor(Formulario form, Grupo g, int i, bool in
   if (!rechazado) calculo.Actualizar();
   if (!intro) {
     salida.texto =
-        FormatearValor(calculo.ValoresS(g, i), DecimalesCaja(g, i), EstadoPrograma::MostrarCeros);
+        FormatearValor(calculo.ValoresS(g, i), Decimales(g, i), EstadoPrograma::MostrarCeros);
   }
   return salida;
 }
