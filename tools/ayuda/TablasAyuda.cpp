@@ -133,18 +133,6 @@ QString AbrirTabla(const QStringList& titulos, std::initializer_list<int> anchos
   return html + QStringLiteral("</tr>\n");
 }
 
-// Filas de la hoja de resultados, en su orden, con su sangría (0 a 3).
-struct FilaResultado {
-  int importe;
-  int porcentaje;
-  int nivel;
-};
-constexpr FilaResultado kFilasResultado[] = {
-    {18, 38, 0}, {16, 36, 1}, {14, 34, 2}, {1, 21, 3},  {2, 22, 3},  {3, 23, 3}, {5, 25, 3},
-    {6, 26, 3},  {15, 35, 2}, {7, 27, 3},  {19, 39, 3}, {8, 28, 3},  {9, 29, 3}, {4, 24, 3},
-    {10, 30, 3}, {17, 37, 1}, {11, 31, 3}, {12, 32, 3}, {13, 33, 3},
-};
-
 struct FilaComparativa {
   Grupo grupo;  // R para los resultados
   int indice;
@@ -325,7 +313,7 @@ QString TablasAyuda::CostesAnuales(const Valores& v) const {
       {QStringLiteral("Costes anuales"), QStringLiteral("Euros (€)"), QStringLiteral("%")},
       {64, 22, 14});
   const bool desglosados = v.I[1].EsSi();
-  for (const FilaResultado& f : kFilasResultado) {
+  for (const FilaResultado& f : FilasResultados()) {
     QString rotulo = QString::fromUtf8(Campo(R, f.importe).significado).toHtmlEscaped();
     if (f.nivel < 2) rotulo = QStringLiteral("<b>%1</b>").arg(rotulo);
     rotulo = QString(f.nivel * 4, QChar(0x00A0)) + rotulo;

@@ -5,37 +5,11 @@
 #include "gui/campos/MostrarValor.h"
 #include "gui/comun/Twips.h"
 #include "nucleo/model/Catalogo.h"
+#include "nucleo/model/Formularios.h"
 
 namespace dorvelna {
 
 namespace {
-
-struct FilaCoste {
-  const char* rotulo;
-  int nivel;
-  int importe, porcentaje;
-};
-constexpr FilaCoste kFilas[] = {
-    {"Costes Totales", 0, 18, 38},
-    {"Costes Directos", 1, 16, 36},
-    {"Costes Temporales", 2, 14, 34},
-    {"Amortización del autocar", 3, 1, 21},
-    {"Financiación del autocar", 3, 2, 22},
-    {"Personal de a bordo", 3, 3, 23},
-    {"Seguros del autocar", 3, 5, 25},
-    {"Costes Fiscales", 3, 6, 26},
-    {"Costes Kilométricos", 2, 15, 35},
-    {"Combustible", 3, 7, 27},
-    {"Consumo de disolución de urea", 3, 19, 39},
-    {"Neumáticos", 3, 8, 28},
-    {"Reparaciones y conservación", 3, 9, 29},
-    {"Dietas del personal de a bordo", 3, 4, 24},
-    {"Peajes", 3, 10, 30},
-    {"Costes Indirectos", 1, 17, 37},
-    {"Costes de estructura", 3, 11, 31},
-    {"Costes de comercialización", 3, 12, 32},
-    {"Otros costes indirectos", 3, 13, 33},
-};
 
 constexpr int kPrimeraFila = 540, kPasoFila = 255;
 constexpr int kAltoColumna = 15420;
@@ -100,9 +74,9 @@ void frmResultados::ConstruirRotulos() {
                       Colores::SubmarcoO);
   Frame4->setObjectName(QStringLiteral("Frame4"));
   int y = kPrimeraFila;
-  for (const FilaCoste& f : kFilas) {
-    QLabel* r = NuevaEtiqueta(Frame4, QString::fromUtf8(f.rotulo), 120 + 240 * f.nivel, y,
-                              3360 - 240 * f.nivel, 255);
+  for (const FilaResultado& f : FilasResultados()) {
+    QLabel* r = NuevaEtiqueta(Frame4, QString::fromUtf8(Campo(Grupo::R, f.importe).significado),
+                              120 + 240 * f.nivel, y, 3360 - 240 * f.nivel, 255);
     if (f.nivel < 2) PonerNegrita(r);
     y += kPasoFila;
     if (f.importe == 18) {
@@ -178,7 +152,7 @@ void frmResultados::ConstruirColumna(QGroupBox* marco, Columna col) {
   NuevaEtiqueta(marco, QStringLiteral("Euros (€)"), 120, 330, 1920, 255, Qt::AlignCenter);
   NuevaEtiqueta(marco, QStringLiteral("%"), 2160, 330, 1080, 255, Qt::AlignCenter);
   int y = kPrimeraFila;
-  for (const FilaCoste& f : kFilas) {
+  for (const FilaResultado& f : FilasResultados()) {
     QLabel* importe = nueva(marco, f.importe, 120, y, 1920);
     QLabel* parte = nueva(marco, f.porcentaje, 2160, y, 1080);
     if (f.nivel < 2) {

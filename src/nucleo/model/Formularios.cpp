@@ -30,6 +30,12 @@ constexpr std::array<DatosFormulario, 7> kFormularios = {{
      "Costes de un servicio concreto", "Coste de un servicio concreto", false},
 }};
 
+constexpr FilaResultado kFilasResultado[] = {
+    {18, 38, 0}, {16, 36, 1}, {14, 34, 2}, {1, 21, 3},  {2, 22, 3},  {3, 23, 3}, {5, 25, 3},
+    {6, 26, 3},  {15, 35, 2}, {7, 27, 3},  {19, 39, 3}, {8, 28, 3},  {9, 29, 3}, {4, 24, 3},
+    {10, 30, 3}, {17, 37, 1}, {11, 31, 3}, {12, 32, 3}, {13, 33, 3},
+};
+
 constexpr int kCompraAutocar[] = {2, 21, 22, 3, 4, 5, 6, 7, 8, 9};
 constexpr int kCompraEquipos[] = {12, 13, 14, 15, 16, 17, 18, 19};
 constexpr int kDietas[] = {3, 4, 6, 5, 7};
@@ -67,6 +73,7 @@ static_assert(EnOrden());
 }  // namespace
 
 std::span<const DatosFormulario> Formularios() { return kFormularios; }
+std::span<const FilaResultado> FilasResultados() { return kFilasResultado; }
 
 const DatosFormulario& DatosDe(Formulario f) { return kFormularios[static_cast<int>(f)]; }
 

@@ -26,6 +26,16 @@ QString TituloFormulario(Formulario f);
 QString RotuloFormulario(Formulario f);
 QString RotuloMenuFormulario(Formulario f);
 
+// Filas de la hoja de resultados, de arriba abajo: el importe R(i), su porcentaje y su
+// sangría (0 a 3; las de nivel 0 y 1 van en negrita). El rótulo es el significado del
+// importe en el catálogo. Las leen el formulario de resultados y la ayuda.
+struct FilaResultado {
+  int importe;
+  int porcentaje;
+  int nivel;
+};
+std::span<const FilaResultado> FilasResultados();
+
 // Una sección con dos formas de introducir sus datos, elegidas por una pareja de botones de
 // opción (OptionS<letra> y OptionO<letra>) y guardadas en un campo sí/no de su grupo.
 struct DatosSeccion {
