@@ -1,8 +1,10 @@
 #include "TablasAyuda.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <vector>
 
+#include "gui/archivo/frmTipoVeh.h"
 #include "nucleo/archivos/LeerArchivo.h"
 #include "nucleo/entrada/Formato.h"
 #include "nucleo/model/Catalogo.h"
@@ -179,12 +181,12 @@ constexpr FilaComparativa kComparativa[] = {
 }  // namespace
 
 const QStringList& ArchivosClases() {
-  static const QStringList archivos = {
-      QStringLiteral("Autocar Estandar 10 a 25 plazas.clb"),
-      QStringLiteral("Autocar Estandar 26 a 38 plazas.clb"),
-      QStringLiteral("Autocar Estandar 39 a 55 plazas.clb"),
-      QStringLiteral("Autocar Estandar mas 55 plazas.clb"),
-  };
+  // Los de "Tipo de Autocar", que los da de la mayor a la menor.
+  static const QStringList archivos = [] {
+    QStringList nombres;
+    for (int k = 3; k >= 0; --k) nombres << QFileInfo(frmTipoVeh::ArchivoClase(k)).fileName();
+    return nombres;
+  }();
   return archivos;
 }
 
