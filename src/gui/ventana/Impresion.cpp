@@ -13,6 +13,7 @@
 #include "gui/comun/frmMensaje.h"
 #include "gui/formularios/FormularioDatos.h"
 #include "gui/formularios/frmSensibilidad.h"
+#include "gui/ventana/TablaMenus.h"
 #include "nucleo/model/Formularios.h"
 
 namespace dorvelna {
@@ -122,30 +123,21 @@ Impresion::~Impresion() = default;
 
 void Impresion::Mandato(const QString& nombre) {
   Alcance alcance(*this);
-  if (nombre == QLatin1String("mnuPrintCaracteristicas")) {
-    ImprimirFormulario(Formulario::Caracteristicas);
-  } else if (nombre == QLatin1String("mnuPrintFijos1")) {
-    ImprimirFormulario(Formulario::CostesFijos1);
-  } else if (nombre == QLatin1String("mnuPrintFijos2")) {
-    ImprimirFormulario(Formulario::CostesFijos2);
-  } else if (nombre == QLatin1String("mnuPrintVariables")) {
-    ImprimirFormulario(Formulario::CostesVariables);
-  } else if (nombre == QLatin1String("mnuPrintIndirectos")) {
-    ImprimirFormulario(Formulario::CostesIndirectos);
-  } else if (nombre == QLatin1String("mnuPrintResultados")) {
-    ImprimirResultados();
-  } else if (nombre == QLatin1String("mnuPrintServicio")) {
-    ImprimirServicio();
-  } else if (nombre == QLatin1String("mnuPrintSensibilidad")) {
+  if (nombre == QLatin1String("mnuPrintSensibilidad")) {
     ImprimirSensibilidad();
   } else if (nombre == QLatin1String("mnuPrintTodo")) {
-    for (const DatosFormulario& d : Formularios()) {
-      if (d.entrada) ImprimirFormulario(d.formulario);
-    }
-    ImprimirResultados();
-    ImprimirServicio();
+    // Los siete formularios en el orden de las patillas y, al final, el análisis.
+    for (const DatosFormulario& d : Formularios()) ImprimirDe(d.formulario);
     ImprimirSensibilidad();
+  } else if (const EntradaMenu* entrada = EntradaDeMenu(nombre); entrada && entrada->imprime) {
+    ImprimirDe(entrada->formulario);
   }
+}
+
+void Impresion::ImprimirDe(Formulario f) {
+  if (f == Formulario::Resultados) ImprimirResultados();
+  else if (f == Formulario::Servicio) ImprimirServicio();
+  else ImprimirFormulario(f);
 }
 
 QString Impresion::ImprimirTodoEn(QPagedPaintDevice& hoja) {

@@ -50,6 +50,8 @@ public:
   void ImprimirSensibilidad();
 
 private:
+  // El formulario f con su forma de imprimirse.
+  void ImprimirDe(Formulario f);
   class Trabajo;
   class Alcance;
 

@@ -96,6 +96,13 @@ bool CuelgaDe(const EntradaMenu& entrada, const char* menu) {
 
 std::span<const EntradaMenu> TablaMenus() { return kMenus; }
 
+const EntradaMenu* EntradaDeMenu(const QString& nombre) {
+  for (const EntradaMenu& e : kMenus) {
+    if (nombre == QLatin1String(e.nombre)) return &e;
+  }
+  return nullptr;
+}
+
 QString Leyenda(const EntradaMenu& entrada) {
   if (entrada.leyenda) return QString::fromUtf8(entrada.leyenda);
   return entrada.imprime ? RotuloFormulario(entrada.formulario)

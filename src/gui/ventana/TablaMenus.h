@@ -37,6 +37,8 @@ struct EntradaMenu {
 // El árbol de menús de la ventana principal, en el orden en que se ven.
 std::span<const EntradaMenu> TablaMenus();
 
+// La entrada con ese nombre, o nullptr.
+const EntradaMenu* EntradaDeMenu(const QString& nombre);
 QString Leyenda(const EntradaMenu& entrada);
 bool EsSeparador(const EntradaMenu& entrada);
 bool AbreMenu(const EntradaMenu& entrada);
