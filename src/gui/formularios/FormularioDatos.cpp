@@ -11,19 +11,6 @@
 
 namespace dorvelna {
 
-void PintarFondo(QWidget* w, const QColor& color) {
-  QPalette p = w->palette();
-  p.setColor(QPalette::Window, color);
-  w->setPalette(p);
-  w->setAutoFillBackground(true);
-}
-
-void PonerNegrita(QWidget* w) {
-  QFont f = w->font();
-  f.setBold(true);
-  w->setFont(f);
-}
-
 FormularioDatos::FormularioDatos(Formulario tipo, Calculo& calculo, EdicionCampos& edicion,
                                  QWidget* padre)
     : QWidget(padre), tipo_(tipo), calculo_(calculo), edicion_(edicion) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "gui/campos/Colores.h"
+#include "gui/comun/Aspecto.h"
 #include "nucleo/model/Calculo.h"
 
 namespace dorvelna {
@@ -117,8 +118,6 @@ private:
   QPointer<QWidget> activo_;
 };
 
-void PintarFondo(QWidget* w, const QColor& color);
-void PonerNegrita(QWidget* w);
 // Alto (twips) que ocupan los hijos de un marco, con un margen abajo; y ajustarlo a él.
 int AltoContenido(QWidget* marco);
 void AjustarAlto(QWidget* marco);

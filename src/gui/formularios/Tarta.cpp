@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "gui/comun/Aspecto.h"
 #include "gui/comun/Twips.h"
 #include "gui/formularios/EtiquetasTarta.h"
 #include "nucleo/entrada/Formato.h"
@@ -64,18 +65,13 @@ Tarta::Tarta(const QString& nombre, const QString& prefijoEtiquetas, const QColo
              QWidget* padre)
     : QWidget(padre) {
   setObjectName(nombre);
-  QPalette p = palette();
-  p.setColor(QPalette::Window, fondo);
-  setPalette(p);
-  setAutoFillBackground(true);
+  PintarFondo(this, fondo);
   setFocusPolicy(Qt::ClickFocus);
   for (int i = 0; i < kRanuras; ++i) {
     auto* etiqueta = new QLabel(QString::fromUtf8(kRanurasTarta[i].rotulo), this);
     etiqueta->setObjectName(QStringLiteral("%1(%2)").arg(prefijoEtiquetas).arg(i));
     etiqueta->setProperty("Tag", QStringLiteral("1"));
-    QFont f = etiqueta->font();
-    f.setBold(true);
-    etiqueta->setFont(f);
+    PonerNegrita(etiqueta);
     etiqueta->adjustSize();
     etiquetas_[i] = etiqueta;
   }

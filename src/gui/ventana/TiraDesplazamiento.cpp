@@ -4,8 +4,8 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 
+#include "gui/comun/Aspecto.h"
 #include "gui/comun/Twips.h"
-#include "gui/formularios/FormularioDatos.h"
 
 namespace dorvelna {
 

@@ -2,8 +2,8 @@
 
 #include <QGroupBox>
 
+#include "gui/comun/Aspecto.h"
 #include "gui/comun/Twips.h"
-#include "gui/formularios/FormularioDatos.h"
 #include "gui/ventana/BotonPatilla.h"
 #include "nucleo/model/Formularios.h"
 
@@ -45,9 +45,7 @@ TiraPatillas::TiraPatillas(QWidget* padre) : QWidget(padre) {
   todos->setObjectName(QStringLiteral("FrameTodos"));
   todos->setGeometry(RectTwips(1800, 60, 7215, 1515));
   PintarFondo(todos, kFondoTodos);
-  QFont negrita = todos->font();
-  negrita.setBold(true);
-  todos->setFont(negrita);
+  PonerNegrita(todos);
 
   for (int k = 0; k < 7; ++k) {
     const Patilla& p = kPatillas[k];

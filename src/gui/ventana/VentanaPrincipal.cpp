@@ -10,6 +10,7 @@
 
 #include "gui/ayuda/Ayuda.h"
 #include "gui/campos/CampoTexto.h"
+#include "gui/comun/Identidad.h"
 #include "gui/comun/Twips.h"
 #include "gui/formularios/FabricaFormularios.h"
 #include "gui/formularios/FormularioDatos.h"
@@ -132,7 +133,7 @@ void VentanaPrincipal::resizeEvent(QResizeEvent* e) {
 
 void VentanaPrincipal::Cargar(bool mostrarNueva) {
   colorFondo_ = area_->palette().color(QPalette::Window);
-  setWindowTitle(QStringLiteral("DORVELNA"));
+  setWindowTitle(TituloPrograma());
   formActual_ = nullptr;
   estado_.Cancelado = true;
   PonerMenus(SituacionMenus::SinCalculo);
