@@ -41,10 +41,10 @@ QString NombreHoja(Formulario f) {
 
 void HojaResultados(LibroXlsx& libro, const Calculo& calculo) {
   HojaXlsx& hoja = libro.Hoja(QStringLiteral("Resultados"));
-  hoja.Cabecera({QStringLiteral("Concepto"), QStringLiteral("Cálculo Personalizado (€/año)"),
-                 QStringLiteral("Cálculo Personalizado (%)"),
-                 QStringLiteral("Calibrario de Costes (€/año)"),
-                 QStringLiteral("Calibrario de Costes (%)")});
+  const QString s = TituloColumna(Columna::S), o = TituloColumna(Columna::O);
+  hoja.Cabecera({QStringLiteral("Concepto"), s + QStringLiteral(" (€/año)"),
+                 s + QStringLiteral(" (%)"), o + QStringLiteral(" (€/año)"),
+                 o + QStringLiteral(" (%)")});
   int fila = 1;
   // R(20) no se usa; R(21..39) son los porcentajes de R(1..19).
   for (int i = 1; i <= 19; ++i, ++fila) {
@@ -57,8 +57,8 @@ void HojaResultados(LibroXlsx& libro, const Calculo& calculo) {
   }
   ++fila;
   hoja.Texto(fila, 0, QStringLiteral("Coste unitario"));
-  hoja.Texto(fila, 1, QStringLiteral("Cálculo Personalizado"));
-  hoja.Texto(fila, 3, QStringLiteral("Calibrario de Costes"));
+  hoja.Texto(fila, 1, s);
+  hoja.Texto(fila, 3, o);
   hoja.Texto(fila, 4, QStringLiteral("Unidad"));
   ++fila;
   for (int i : {40, 45, 46, 47, 48}) {
@@ -71,8 +71,8 @@ void HojaResultados(LibroXlsx& libro, const Calculo& calculo) {
 
 void HojaFormulario(LibroXlsx& libro, const Calculo& calculo, const DatosFormulario& datos) {
   HojaXlsx& hoja = libro.Hoja(NombreHoja(datos.formulario));
-  hoja.Cabecera({QStringLiteral("Dato"), QStringLiteral("Unidad"),
-                 QStringLiteral("Cálculo Personalizado"), QStringLiteral("Calibrario de Costes")});
+  hoja.Cabecera({QStringLiteral("Dato"), QStringLiteral("Unidad"), TituloColumna(Columna::S),
+                 TituloColumna(Columna::O)});
   const Grupo g = datos.grupo;
   for (int i = 1; i <= TamanoGrupo(g); ++i) {
     hoja.Texto(i, 0, Significado(g, i));

@@ -6,13 +6,12 @@
 #include <map>
 #include <vector>
 
+#include "nucleo/model/Formularios.h"
+
 namespace dorvelna {
 
 namespace {
-QString FinColumna(Columna col) {
-  return col == Columna::S ? QStringLiteral(", Cálculo Personalizado")
-                           : QStringLiteral(", Calibrario de Costes");
-}
+QString FinColumna(Columna col) { return QStringLiteral(", ") + TituloColumna(col); }
 }  // namespace
 
 void NombrarCampo(QWidget& campo, const QString& rotulo, Columna col, const QString& detalle) {

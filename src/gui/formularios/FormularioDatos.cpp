@@ -28,15 +28,15 @@ void FormularioDatos::Construir(int anchoColumna, int altoColumna, bool conColum
   Frame1->setGeometry(RectTwips(0, 0, anchoTotal, altoTotal));
   PintarFondo(Frame1, palette().color(QPalette::Window));
 
-  FrameS = NuevoMarco(Frame1, QStringLiteral("Cálculo Personalizado"), 180, 420, anchoColumna,
-                      altoColumna, Colores::MarcoS);
+  FrameS = NuevoMarco(Frame1, TituloColumna(Columna::S), 180, 420, anchoColumna, altoColumna,
+                      Colores::MarcoS);
   FrameS->setObjectName(QStringLiteral("FrameS"));
   ConstruirColumna(FrameS, Columna::S);
   DistinguirNombres(*FrameS, Columna::S);
   int alto = std::max(altoColumna, AltoContenido(FrameS));
   if (conColumnaO) {
-    FrameO = NuevoMarco(Frame1, QStringLiteral("Calibrario de Costes"), 5700, 420, anchoColumna,
-                        altoColumna, Colores::MarcoO);
+    FrameO = NuevoMarco(Frame1, TituloColumna(Columna::O), 5700, 420, anchoColumna, altoColumna,
+                        Colores::MarcoO);
     FrameO->setObjectName(QStringLiteral("FrameO"));
     ConstruirColumna(FrameO, Columna::O);
     DistinguirNombres(*FrameO, Columna::O);

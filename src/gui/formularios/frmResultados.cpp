@@ -35,12 +35,12 @@ frmResultados::frmResultados(Calculo& calculo, EdicionCampos& edicion, QWidget* 
   Frame1->setGeometry(RectTwips(0, 0, 11235, altoTotal));
   PintarFondo(Frame1, palette().color(QPalette::Window));
   ConstruirRotulos();
-  FrameS = NuevoMarco(Frame1, QStringLiteral("Cálculo Personalizado"), 3900, 420, ancho,
-                      kAltoColumna, Colores::MarcoS);
+  FrameS = NuevoMarco(Frame1, TituloColumna(Columna::S), 3900, 420, ancho, kAltoColumna,
+                      Colores::MarcoS);
   FrameS->setObjectName(QStringLiteral("FrameS"));
   ConstruirColumna(FrameS, Columna::S);
-  FrameO = NuevoMarco(Frame1, QStringLiteral("Calibrario de Costes"), 7500, 420, ancho,
-                      kAltoColumna, Colores::MarcoO);
+  FrameO = NuevoMarco(Frame1, TituloColumna(Columna::O), 7500, 420, ancho, kAltoColumna,
+                      Colores::MarcoO);
   FrameO->setObjectName(QStringLiteral("FrameO"));
   ConstruirColumna(FrameO, Columna::O);
   IgualarUnitarios();

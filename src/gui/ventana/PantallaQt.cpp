@@ -69,7 +69,7 @@ void PantallaQt::PresentarTitulos(const QString& descripcion, const QDate& fecha
 void PantallaQt::FechaGrabada(const QDate& fechaS) {
   for (const DatosFormulario& datos : Formularios()) {
     formulario_(datos.formulario)
-        ->FrameS->setTitle(QStringLiteral("Cálculo Personalizado (") + FechaCorta(fechaS) +
+        ->FrameS->setTitle(TituloColumna(Columna::S) + QStringLiteral(" (") + FechaCorta(fechaS) +
                            QStringLiteral(")"));
   }
 }

@@ -73,6 +73,10 @@ static_assert(EnOrden());
 }  // namespace
 
 std::span<const DatosFormulario> Formularios() { return kFormularios; }
+QString TituloColumna(Columna col) {
+  return col == Columna::S ? QStringLiteral("Cálculo Personalizado")
+                           : QStringLiteral("Calibrario de Costes");
+}
 std::span<const FilaResultado> FilasResultados() { return kFilasResultado; }
 
 const DatosFormulario& DatosDe(Formulario f) { return kFormularios[static_cast<int>(f)]; }

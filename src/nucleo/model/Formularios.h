@@ -21,6 +21,8 @@ struct DatosFormulario {
 };
 
 std::span<const DatosFormulario> Formularios();
+// Título de cada columna: S "Cálculo Personalizado", O "Calibrario de Costes".
+QString TituloColumna(Columna col);
 const DatosFormulario& DatosDe(Formulario f);
 QString TituloFormulario(Formulario f);
 QString RotuloFormulario(Formulario f);
