@@ -31,12 +31,6 @@ void ModeloSensibilidad::Poner(const Sensibilidad& analisis) {
   endResetModel();
 }
 
-void ModeloSensibilidad::Vaciar() {
-  beginResetModel();
-  analisis_.entradas.clear();
-  endResetModel();
-}
-
 int ModeloSensibilidad::rowCount(const QModelIndex& padre) const {
   return padre.isValid() ? 0 : static_cast<int>(analisis_.entradas.size());
 }

@@ -19,7 +19,6 @@ public:
   explicit ModeloSensibilidad(QObject* padre = nullptr);
 
   void Poner(const Sensibilidad& analisis);
-  void Vaciar();
   const Sensibilidad& Analisis() const { return analisis_; }
 
   int rowCount(const QModelIndex& padre = {}) const override;

@@ -82,13 +82,11 @@ double frmSensibilidad::Variacion() const { return cmbVariacion->currentData().t
 
 void frmSensibilidad::Actualizar() {
   pendiente_.stop();
-  const std::optional<Sensibilidad> analisis = AnalizarSensibilidad(calculo_, Variacion());
-  if (!analisis) {
-    modelo_->Vaciar();
-    return;
-  }
-  modelo_->Poner(*analisis);
-  grafico_->Poner(*analisis);
+  // Sin análisis (una variación que no vale), la tabla y el gráfico quedan vacíos a la vez.
+  const Sensibilidad analisis =
+      AnalizarSensibilidad(calculo_, Variacion()).value_or(Sensibilidad{Variacion(), {}, {}});
+  modelo_->Poner(analisis);
+  grafico_->Poner(analisis);
 }
 
 void frmSensibilidad::PedirActualizacion() { pendiente_.start(); }
